@@ -1,12 +1,13 @@
 // GBK conversion through the C library's iconv.
 //
 // The Chinese side is opened as "CP936", the name of the Windows code page.
-// In glibc it is an alias of the GBK module, whose table agrees with Windows
-// on everything the full-width folding looks at: A1A1 is U+3000, A1AB is
-// U+FF5E, A1EE/A1EF are U+2606/U+2605, and A3A1..A3FE are the full-width forms
-// U+FF01..U+FF5D (with A3A4 U+FFE5 and A3FE U+FFE3 as on Windows), and 0x80 is
-// the euro sign. Under GNU libiconv "CP936" is the Windows variant too, while
-// its "GBK" lacks the euro sign, so CP936 is the safer name on either library.
+// glibc serves it from its GBK module ("GBK" and "CP936" are the same table
+// there), and that table agrees with Windows on every pair the full-width
+// folding looks at: A1A1 is U+3000, A1AB U+FF5E, A1EE/A1EF U+2606/U+2605, and
+// A3A1..A3FE are U+FF01..U+FF5E except A3A4 U+FFE5 and A3FE U+FFE3, exactly as
+// in code page 936; U+FF04 goes to A1E7 and the euro sign to 0x80 as there.
+// Naming the code page rather than "GBK" keeps that meaning on an iconv whose
+// plain GBK differs from Windows.
 #include "desktop/gbk_codec.h"
 
 #include <iconv.h>
@@ -15,7 +16,7 @@
 #include <cerrno>
 #include <cstddef>
 
-#include "desktop/utf8_sequence.h"
+#include "desktop/utf8_bytes.h"
 
 namespace ondrave {
 namespace {
@@ -111,13 +112,6 @@ std::string Convert(iconv_t descriptor, std::string_view input, std::string_view
     inLeft -= skipped;
   }
   return output;
-}
-
-bool IsAscii(std::string_view text) {
-  for (char c : text) {
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
-  }
-  return true;
 }
 
 }  // namespace

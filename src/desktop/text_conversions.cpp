@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "desktop/gbk_codec.h"
+#include "desktop/utf8_bytes.h"
 
 namespace ondrave {
 namespace {
@@ -37,13 +38,6 @@ class Cursor {
   std::string_view text_;
   std::size_t at_ = 0;
 };
-
-bool IsAscii(std::string_view text) {
-  for (char c : text) {
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
-  }
-  return true;
-}
 
 // Hands `read` the folded GBK bytes of a UTF-8 control text. An ASCII text is
 // already its own GBK and folds to itself, so it is read in place: this runs

@@ -1,12 +1,20 @@
-// The length of one well-formed UTF-8 character, for the GBK converters that
-// must tell a character GBK lacks (one "?") from bytes that are not UTF-8 at
-// all (one "?" each).
+// Byte-level facts about UTF-8 texts: whether a text is plain ASCII (the same
+// bytes in UTF-8 and GBK, so no conversion is needed), and the length of one
+// well-formed character, for the GBK converters that must tell a character GBK
+// lacks (one "?") from bytes that are not UTF-8 at all (one "?" each).
 #pragma once
 
 #include <cstddef>
 #include <string_view>
 
 namespace ondrave {
+
+inline bool IsAscii(std::string_view text) {
+  for (char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
 
 // The number of bytes (1 to 4) of the well-formed UTF-8 character that starts
 // `text`, or 0 when it does not start with one. Overlong forms, surrogates and
