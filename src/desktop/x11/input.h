@@ -2,13 +2,17 @@
 // relative to the top-left corner of the primary monitor.
 #pragma once
 
+// Before any X header: X.h defines None as a macro, which the control
+// table's event names would otherwise collide with.
+#include "desktop/services.h"
+
 #include <X11/Xlib.h>
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
-#include "desktop/services.h"
+#include "desktop/x11/primary_origin.h"
 
 namespace ondrave::x11 {
 
@@ -19,16 +23,29 @@ class Input {
 
   explicit Input(Display* display);
 
+  // The pointer's position. When the server cannot report it (the pointer
+  // is on another screen of the display) the last position read is given.
   std::int32_t PointerX();
   std::int32_t PointerY();
+
+  // Moves the pointer to (x, y) and presses and releases the buttons of
+  // the kind back to back. The server keeps the pointer on the screen.
   void SimulateClick(std::int32_t x, std::int32_t y, ClickKind kind);
 
-  // Offered every X event: follows changes of the monitor layout.
+  // Offered every X event: follows changes of the monitor layout. Consumes
+  // nothing, since the toolkit follows the layout too.
   bool HandleEvent(const XEvent& event);
 
  private:
+  void ReadPointer();
+  void RefreshOrigin();
+
   Display* display_;
-  int originX_ = 0, originY_ = 0;  // the primary monitor's top-left on the root window
+  Window root_;
+  int screen_;
+  int randrEventBase_ = -1;  // -1 without RandR 1.3: the root's origin is the primary's
+  RootPoint origin_;         // the primary monitor's top-left on the root window
+  RootPoint lastPointer_;    // on the root window
 };
 
 }  // namespace ondrave::x11
