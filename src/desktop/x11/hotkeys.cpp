@@ -1,5 +1,7 @@
 #include "desktop/x11/hotkeys.h"
 
+#include <X11/keysym.h>
+
 #include <algorithm>
 #include <utility>
 
@@ -25,7 +27,12 @@ Hotkeys::Hotkeys(Display* display, Deliver deliver)
       root_(DefaultRootWindow(display)),
       deliver_(std::move(deliver)),
       masks_(ReadModifierMasks(display)),
-      lockCombinations_(LockCombinations(masks_)) {}
+      lockCombinations_(LockCombinations(masks_)) {
+  // Xlib passes a keyboard mapping change on as MappingNotify only once it
+  // keeps its own copy of the keyboard description, which its first keysym
+  // lookup loads; the toolkit may not have made one yet.
+  XKeysymToKeycode(display_, XK_F1);
+}
 
 Hotkeys::~Hotkeys() = default;
 

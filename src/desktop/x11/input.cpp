@@ -39,11 +39,10 @@ Input::Input(Display* display)
     : display_(display), root_(DefaultRootWindow(display)), screen_(DefaultScreen(display)) {
   int eventBase = 0, errorBase = 0, major = 0, minor = 0;
   if (XRRQueryExtension(display_, &eventBase, &errorBase) && XRRQueryVersion(display_, &major, &minor) &&
-      (major > 1 || (major == 1 && minor >= 3))) {
+      (major > 1 || (major == 1 && minor >= 5))) {
     randrEventBase_ = eventBase;
-    // Moving a monitor or changing the primary one changes CRTCs and
-    // outputs without always resizing the screen.
-    XRRSelectInput(display_, root_, RRScreenChangeNotifyMask | RRCrtcChangeNotifyMask | RROutputChangeNotifyMask);
+    // Sent also when a monitor moves or another output becomes the primary.
+    XRRSelectInput(display_, root_, RRScreenChangeNotifyMask);
     RefreshOrigin();
   }
   lastPointer_ = origin_;
@@ -78,19 +77,15 @@ void Input::SimulateClick(std::int32_t x, std::int32_t y, ClickKind kind) {
 }
 
 bool Input::HandleEvent(const XEvent& event) {
-  if (randrEventBase_ < 0) return false;
-  if (event.type == randrEventBase_ + RRScreenChangeNotify) {
-    XEvent update = event;
-    XRRUpdateConfiguration(&update);
-    RefreshOrigin();
-  } else if (event.type == randrEventBase_ + RRNotify) {
-    RefreshOrigin();
-  }
+  if (randrEventBase_ < 0 || event.type != randrEventBase_ + RRScreenChangeNotify) return false;
+  XEvent update = event;
+  XRRUpdateConfiguration(&update);
+  RefreshOrigin();
   return false;
 }
 
 void Input::RefreshOrigin() {
-  // A layout that cannot be read keeps the origin last read.
+  // A list the server cannot give keeps the origin last read.
   if (const std::optional<RootPoint> origin = ReadPrimaryOrigin(display_, root_)) origin_ = *origin;
 }
 

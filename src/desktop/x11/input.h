@@ -32,8 +32,10 @@ class Input {
   // the kind back to back. The server keeps the pointer on the screen.
   void SimulateClick(std::int32_t x, std::int32_t y, ClickKind kind);
 
-  // Offered every X event: follows changes of the monitor layout. Consumes
-  // nothing, since the toolkit follows the layout too.
+  // Offered every X event: follows changes of the monitor layout that RandR
+  // announces (outputs, CRTCs, the primary output; the server announces no
+  // change of monitors a user defines, which are read at construction).
+  // Consumes nothing, since the toolkit follows the layout too.
   bool HandleEvent(const XEvent& event);
 
  private:
@@ -43,7 +45,7 @@ class Input {
   Display* display_;
   Window root_;
   int screen_;
-  int randrEventBase_ = -1;  // -1 without RandR 1.3: the root's origin is the primary's
+  int randrEventBase_ = -1;  // -1 without RandR 1.5: the root's origin counts as the primary's
   RootPoint origin_;         // the primary monitor's top-left on the root window
   RootPoint lastPointer_;    // on the root window
 };

@@ -15,21 +15,20 @@ struct RootPoint {
   bool operator==(const RootPoint&) const = default;
 };
 
-// One CRTC of the monitor layout, in RandR's order.
-struct CrtcPlacement {
+// One active monitor, in the order RandR lists them.
+struct MonitorPlacement {
   RootPoint topLeft;
-  bool active;   // it shows a mode
-  bool primary;  // it drives the primary output
+  bool primary;
 };
 
-// The primary output's CRTC when it is active; without one, the first
-// active CRTC (the monitor X itself lists first, as Xinerama does); with no
-// active CRTC at all, the root's own origin.
-RootPoint ChooseOrigin(const std::vector<CrtcPlacement>& crtcs);
+// The primary monitor's top-left; without a primary, the first monitor's
+// (the one X itself lists first); without any monitor, the root's origin.
+RootPoint ChooseOrigin(const std::vector<MonitorPlacement>& monitors);
 
-// Reads the monitor layout through RandR 1.3 and chooses the origin;
-// nothing when the server cannot give the layout (for instance while a
-// monitor goes away during the read).
+// Reads the active monitors through RandR 1.5, which lists one monitor per
+// active output (the primary output's marked primary) and any monitor the
+// user has defined, and chooses the origin; nothing when the server cannot
+// give the list.
 std::optional<RootPoint> ReadPrimaryOrigin(Display* display, Window root);
 
 }  // namespace ondrave::x11
