@@ -42,7 +42,7 @@ struct XvfbOptions {
   int height = 800;
   int depth = 24;
   bool windowManager = false;               // start openbox and wait until it manages the screen
-  std::vector<std::string> extraArguments;  // more Xvfb arguments, e.g. {"-extension", "XTEST"}
+  std::vector<std::string> extraArguments{};  // more Xvfb arguments, e.g. {"-extension", "XTEST"}
 };
 
 // An Xvfb on a display number it picks itself (-displayfd), ready for
@@ -66,6 +66,7 @@ class XvfbServer {
  private:
   void StartServer();
   void StartWindowManager();
+  static bool HandlesMapRequests(Display* display);
 
   XvfbOptions options_;
   std::string displayName_;

@@ -173,6 +173,30 @@ void XvfbServer::StartWindowManager() {
     windowManagerPid_ = -1;
     throw std::runtime_error("openbox did not start (is the openbox package installed?):\n" + LogTail(logPath_));
   }
+  if (!HandlesMapRequests(display.get())) {
+    throw std::runtime_error("openbox started but maps no window:\n" + LogTail(logPath_));
+  }
+}
+
+bool XvfbServer::HandlesMapRequests(Display* display) {
+  // The window manager announces itself before it handles map requests, and
+  // a request that arrives meanwhile is lost. A window of its own that it
+  // maps shows it is ready; the request is repeated until then.
+  const Window probe = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0, 0, 0);
+  auto lastRequest = std::chrono::steady_clock::time_point{};
+  const bool mapped = WaitUntil(
+      [&] {
+        if (std::chrono::steady_clock::now() - lastRequest > std::chrono::milliseconds(200)) {
+          XMapWindow(display, probe);
+          lastRequest = std::chrono::steady_clock::now();
+        }
+        XWindowAttributes state{};
+        return XGetWindowAttributes(display, probe, &state) && state.map_state == IsViewable;
+      },
+      kStartTimeout);
+  XDestroyWindow(display, probe);
+  XSync(display, False);
+  return mapped;
 }
 
 DisplayConnection XvfbServer::Connect() const {

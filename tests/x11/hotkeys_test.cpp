@@ -103,23 +103,52 @@ TEST_F(HotkeysTest, EveryAttemptTakesTheNextNumberAndRefusalsUseTheirsUp) {
   }
 }
 
-class RefusedHotkeyTest : public HotkeysTest, public ::testing::WithParamInterface<unsigned int> {};
+// What another program holds F6 under: the modifiers of some lock keys, or
+// any modifiers at all.
+struct Blocked {
+  std::vector<KeySym> locks;
+  bool anyModifier;
+};
+
+void PrintTo(const Blocked& blocked, std::ostream* out) {
+  if (blocked.anyModifier) {
+    *out << "any modifiers";
+    return;
+  }
+  *out << "the key";
+  for (KeySym lock : blocked.locks) *out << " + " << XKeysymToString(lock);
+}
+
+class RefusedHotkeyTest : public HotkeysTest, public ::testing::WithParamInterface<Blocked> {
+ protected:
+  unsigned int MaskOf(const std::vector<KeySym>& locks) {
+    unsigned int mask = 0;
+    for (KeySym lock : locks) mask |= ondrave::testing::ModifierMaskOf(user_.get(), lock);
+    return mask;
+  }
+};
 
 TEST_P(RefusedHotkeyTest, GrabsNothingEvenWhenOtherLockVariantsWereFree) {
   const KeyCode f6 = ondrave::testing::KeycodeOf(user_.get(), XK_F6);
-  const unsigned int numLock = ondrave::testing::ModifierMaskOf(user_.get(), XK_Num_Lock);
-  const unsigned int blockedModifiers = GetParam() == 0xFFFF ? numLock | LockMask : GetParam();
-  ASSERT_TRUE(ondrave::testing::TryGrabKey(blocker_.get(), f6, blockedModifiers));
+  const unsigned int blocked = GetParam().anyModifier ? unsigned{AnyModifier} : MaskOf(GetParam().locks);
+  ASSERT_TRUE(ondrave::testing::TryGrabKey(blocker_.get(), f6, blocked));
 
   EXPECT_EQ(hotkeys_.Register(0, kVkF6), 0);
 
   // Once the other program lets go, every variant is free: the refused
   // attempt kept none of the variants it did get.
-  XUngrabKey(blocker_.get(), f6, blockedModifiers, DefaultRootWindow(blocker_.get()));
+  XUngrabKey(blocker_.get(), f6, blocked, DefaultRootWindow(blocker_.get()));
   XSync(blocker_.get(), False);
   DisplayConnection third = server_.Connect();
-  for (unsigned int locks : {0u, unsigned{LockMask}, numLock, numLock | unsigned{LockMask}}) {
-    EXPECT_TRUE(ondrave::testing::TryGrabKey(third.get(), f6, locks)) << "lock bits " << locks;
+  const std::vector<KeySym> lockKeys{XK_Caps_Lock, XK_Num_Lock, XK_Scroll_Lock};
+  for (unsigned int subset = 0; subset < 8; ++subset) {
+    std::vector<KeySym> locks;
+    for (std::size_t i = 0; i < lockKeys.size(); ++i) {
+      if (subset & (1u << i)) locks.push_back(lockKeys[i]);
+    }
+    const unsigned int variant = MaskOf(locks);
+    EXPECT_TRUE(ondrave::testing::TryGrabKey(third.get(), f6, variant)) << "lock bits " << variant;
+    XUngrabKey(third.get(), f6, variant, DefaultRootWindow(third.get()));
   }
   third.reset();
   EXPECT_EQ(PressExpectingNothing(XK_F6), Ids{});
@@ -127,11 +156,9 @@ TEST_P(RefusedHotkeyTest, GrabsNothingEvenWhenOtherLockVariantsWereFree) {
   EXPECT_EQ(PressExpectingNothing(XK_F6), Ids{});
 }
 
-// What the other program holds: the key alone, with CapsLock, with NumLock
-// and CapsLock (0xFFFF stands for that pair, read from the keymap), or under
-// any modifiers at all.
 INSTANTIATE_TEST_SUITE_P(BlockedVariants, RefusedHotkeyTest,
-                         ::testing::Values(0u, unsigned{LockMask}, 0xFFFFu, unsigned{AnyModifier}));
+                         ::testing::Values(Blocked{{}, false}, Blocked{{XK_Caps_Lock}, false},
+                                           Blocked{{XK_Num_Lock, XK_Caps_Lock}, false}, Blocked{{}, true}));
 
 TEST_F(HotkeysTest, TheSameKeyTwiceIsRefusedAndTheFirstIdGoesOnDelivering) {
   const HotkeyId first = hotkeys_.Register(0, kVkF6);

@@ -37,9 +37,8 @@ std::optional<std::string> Input::Unavailable(Display* display) {
 
 Input::Input(Display* display)
     : display_(display), root_(DefaultRootWindow(display)), screen_(DefaultScreen(display)) {
-  int eventBase = 0, errorBase = 0, major = 0, minor = 0;
-  if (XRRQueryExtension(display_, &eventBase, &errorBase) && XRRQueryVersion(display_, &major, &minor) &&
-      (major > 1 || (major == 1 && minor >= 5))) {
+  int eventBase = 0, errorBase = 0;
+  if (XRRQueryExtension(display_, &eventBase, &errorBase)) {
     randrEventBase_ = eventBase;
     // Sent also when a monitor moves or another output becomes the primary.
     XRRSelectInput(display_, root_, RRScreenChangeNotifyMask);

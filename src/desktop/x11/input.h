@@ -45,7 +45,7 @@ class Input {
   Display* display_;
   Window root_;
   int screen_;
-  int randrEventBase_ = -1;  // -1 without RandR 1.5: the root's origin counts as the primary's
+  int randrEventBase_ = -1;  // -1 without RandR: the root's origin counts as the primary's
   RootPoint origin_;         // the primary monitor's top-left on the root window
   RootPoint lastPointer_;    // on the root window
 };

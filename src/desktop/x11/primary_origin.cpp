@@ -15,6 +15,13 @@ RootPoint ChooseOrigin(const std::vector<MonitorPlacement>& monitors) {
 }
 
 std::optional<RootPoint> ReadPrimaryOrigin(Display* display, Window root) {
+  // An older server would answer the monitor request with an error that
+  // ends the program; the version is asked once and then remembered by Xlib.
+  int eventBase = 0, errorBase = 0, major = 0, minor = 0;
+  if (!XRRQueryExtension(display, &eventBase, &errorBase) || !XRRQueryVersion(display, &major, &minor) ||
+      major < 1 || (major == 1 && minor < 5)) {
+    return std::nullopt;
+  }
   int count = 0;
   XRRMonitorInfo* list = XRRGetMonitors(display, root, True, &count);
   if (list == nullptr) return std::nullopt;

@@ -27,8 +27,8 @@ RootPoint ChooseOrigin(const std::vector<MonitorPlacement>& monitors);
 
 // Reads the active monitors through RandR 1.5, which lists one monitor per
 // active output (the primary output's marked primary) and any monitor the
-// user has defined, and chooses the origin; nothing when the server cannot
-// give the list.
+// user has defined, and chooses the origin; nothing when the server has no
+// RandR 1.5 or cannot give the list.
 std::optional<RootPoint> ReadPrimaryOrigin(Display* display, Window root);
 
 }  // namespace ondrave::x11
