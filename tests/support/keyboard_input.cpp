@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "caught_errors.h"
 #include "x11_test_support.h"
 
 namespace ondrave::testing {
@@ -13,13 +14,6 @@ void FakeKey(Display* display, KeyCode keycode, bool press) {
   if (!XTestFakeKeyEvent(display, keycode, press ? True : False, CurrentTime)) {
     throw std::runtime_error("XTestFakeKeyEvent failed (no XTest on the server?)");
   }
-}
-
-bool grabRefused = false;
-
-int NoteRefusal(Display*, XErrorEvent* error) {
-  if (error->error_code == BadAccess) grabRefused = true;
-  return 0;
 }
 
 }  // namespace
@@ -67,13 +61,9 @@ void SetLock(Display* display, KeySym lockKey, bool on) {
 }
 
 bool TryGrabKey(Display* display, KeyCode keycode, unsigned int modifiers) {
-  XSync(display, False);
-  grabRefused = false;
-  const XErrorHandler previous = XSetErrorHandler(NoteRefusal);
+  CaughtErrors errors(display);
   XGrabKey(display, keycode, modifiers, DefaultRootWindow(display), False, GrabModeAsync, GrabModeAsync);
-  XSync(display, False);
-  XSetErrorHandler(previous);
-  return !grabRefused;
+  return !errors.Caught(BadAccess);
 }
 
 }  // namespace ondrave::testing

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "caught_errors.h"
 #include "x11_test_support.h"
 
 namespace ondrave::testing {
@@ -22,22 +23,24 @@ std::optional<std::string> TextProperty(Display* display, Window window, Atom pr
   return text;
 }
 
-std::optional<std::string> TitleOf(Display* display, Window window) {
-  const Atom netName = XInternAtom(display, "_NET_WM_NAME", False);
-  const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
-  if (auto title = TextProperty(display, window, netName, utf8)) return title;
+struct TitleAtoms {
+  Atom netWmName;
+  Atom utf8String;
+};
+
+std::optional<std::string> TitleOf(Display* display, Window window, const TitleAtoms& atoms) {
+  if (auto title = TextProperty(display, window, atoms.netWmName, atoms.utf8String)) return title;
   return TextProperty(display, window, XA_WM_NAME, XA_STRING);
 }
 
-Window Search(Display* display, Window window, std::string_view title) {
-  if (TitleOf(display, window) == title) return window;
+Window Search(Display* display, Window window, std::string_view title, const TitleAtoms& atoms) {
+  if (TitleOf(display, window, atoms) == title) return window;
   Window root = None, parent = None;
   Window* children = nullptr;
   unsigned int count = 0;
-  // A window destroyed meanwhile simply has no children to search.
   if (!XQueryTree(display, window, &root, &parent, &children, &count)) return None;
   Window found = None;
-  for (unsigned int i = 0; i < count && found == None; ++i) found = Search(display, children[i], title);
+  for (unsigned int i = 0; i < count && found == None; ++i) found = Search(display, children[i], title, atoms);
   if (children != nullptr) XFree(children);
   return found;
 }
@@ -45,7 +48,11 @@ Window Search(Display* display, Window window, std::string_view title) {
 }  // namespace
 
 Window FindWindowByTitle(Display* display, std::string_view title) {
-  return Search(display, DefaultRootWindow(display), title);
+  // Windows come and go while the tree is walked; a vanished one answers
+  // BadWindow and is simply not found.
+  CaughtErrors vanished(display);
+  const TitleAtoms atoms{XInternAtom(display, "_NET_WM_NAME", False), XInternAtom(display, "UTF8_STRING", False)};
+  return Search(display, DefaultRootWindow(display), title, atoms);
 }
 
 }  // namespace ondrave::testing

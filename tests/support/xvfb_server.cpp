@@ -13,6 +13,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "caught_errors.h"
 #include "x11_test_support.h"
 
 namespace ondrave::testing {
@@ -182,7 +183,8 @@ bool XvfbServer::HandlesMapRequests(Display* display) {
   // The window manager announces itself before it handles map requests, and
   // a request that arrives meanwhile is lost. A window of its own that it
   // maps shows it is ready; the request is repeated until then.
-  const Window probe = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0, 0, 0);
+  const Window root = DefaultRootWindow(display);
+  const Window probe = XCreateSimpleWindow(display, root, 0, 0, 1, 1, 0, 0, 0);
   auto lastRequest = std::chrono::steady_clock::time_point{};
   const bool mapped = WaitUntil(
       [&] {
@@ -194,9 +196,28 @@ bool XvfbServer::HandlesMapRequests(Display* display) {
         return XGetWindowAttributes(display, probe, &state) && state.map_state == IsViewable;
       },
       kStartTimeout);
+
+  // The probe goes again, and the window manager must have let go of it
+  // (its frame destroyed) before this connection closes: the server hands
+  // the connection's window ids to the next client, whose first window the
+  // window manager would otherwise take for the probe.
+  Window parent = None, unused = None;
+  Window* children = nullptr;
+  unsigned int count = 0;
+  if (!XQueryTree(display, probe, &unused, &parent, &children, &count)) parent = root;
+  if (children != nullptr) XFree(children);
   XDestroyWindow(display, probe);
   XSync(display, False);
-  return mapped;
+  if (parent == root) return mapped;
+  const bool released = WaitUntil(
+      [&] {
+        CaughtErrors frame(display);
+        XWindowAttributes state{};
+        XGetWindowAttributes(display, parent, &state);
+        return frame.Caught(BadWindow);
+      },
+      kStartTimeout);
+  return mapped && released;
 }
 
 DisplayConnection XvfbServer::Connect() const {
