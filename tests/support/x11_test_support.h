@@ -3,6 +3,9 @@
 // XTest, a probe window that records the clicks reaching it, window search
 // and screen pixels. Failures to set any of this up throw
 // std::runtime_error, so a test fails with the reason instead of hanging.
+//
+// Include googletest and the program's own headers before this one: the X
+// headers it brings in define None and Bool as macros.
 #pragma once
 
 #include <X11/Xlib.h>
