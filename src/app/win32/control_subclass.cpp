@@ -12,10 +12,13 @@ LRESULT CallOriginal(const ControlRecord& record, HWND hwnd, UINT message, WPARA
 }
 
 // Typed characters other than digits and "-" are dropped before the box sees
-// them; pasting (WM_PASTE) does not come this way and is taken as it is.
+// them, also those an input method composes (the edit control inserts
+// WM_IME_CHAR itself, without a WM_CHAR). Pasting (WM_PASTE) does not come
+// this way and is taken as it is.
 LRESULT CALLBACK EditBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   const ControlRecord& record = *RecordOf(hwnd);
-  if (message == WM_CHAR && !EditAcceptsTypedChar(static_cast<char32_t>(wParam))) return 0;
+  const bool typed = message == WM_CHAR || message == WM_IME_CHAR;
+  if (typed && !EditAcceptsTypedChar(static_cast<char32_t>(wParam))) return 0;
   return CallOriginal(record, hwnd, message, wParam, lParam);
 }
 

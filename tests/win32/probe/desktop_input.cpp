@@ -38,6 +38,14 @@ void PressKey(WORD virtualKey, bool shift) {
   Inject(inputs);
 }
 
+void MovePointerTo(POINT screen) {
+  // Absolute moves count in 65536ths of the primary screen.
+  INPUT move = Button(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
+  move.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN));
+  move.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN));
+  Inject({move});
+}
+
 void ClickAt(POINT screen) {
   SetCursorPos(screen.x, screen.y);
   Inject({Button(MOUSEEVENTF_LEFTDOWN), Button(MOUSEEVENTF_LEFTUP)});

@@ -13,18 +13,20 @@ using ondrave::win32::Narrow;
 
 struct TypingCase {
   Control box;
+  UINT message;  // WM_CHAR from the keyboard, WM_IME_CHAR from an input method
   const wchar_t* typed;
   const wchar_t* expected;
 };
 
 // Digits and "-" are taken, other characters dropped; control characters
-// (Backspace) pass; 编辑框6 takes two characters at most.
+// (Backspace) pass; 编辑框2 and 编辑框6 take two characters at most.
 constexpr TypingCase kTypingCases[] = {
-    {Control::编辑框4, L"1a2-b3 ", L"12-3"},
-    {Control::编辑框5, L"\uFF15.9", L"9"},  // a full-width digit is not a digit here
-    {Control::编辑框4, L"12\b", L"1"},
-    {Control::编辑框6, L"a7x-9", L"7-"},
-    {Control::编辑框2, L"123", L"12"},
+    {Control::编辑框4, WM_CHAR, L"1a2-b3 ", L"12-3"},
+    {Control::编辑框5, WM_CHAR, L"\uFF15.9", L"9"},  // a full-width digit is not a digit here
+    {Control::编辑框4, WM_CHAR, L"12\b", L"1"},
+    {Control::编辑框6, WM_CHAR, L"a7x-9", L"7-"},
+    {Control::编辑框2, WM_CHAR, L"123", L"12"},
+    {Control::编辑框4, WM_IME_CHAR, L"\u4E2D5\uFF16", L"5"},
 };
 
 bool PutOnClipboard(const std::wstring& text) {
@@ -51,7 +53,7 @@ void CheckEditBoxInput(AppUnderTest& app, Checks& checks) {
   for (const TypingCase& c : kTypingCases) {
     const HWND box = app.Control(c.box);
     Clear(box);
-    for (const wchar_t* typed = c.typed; *typed != L'\0'; ++typed) Send(box, WM_CHAR, *typed, 1);
+    for (const wchar_t* typed = c.typed; *typed != L'\0'; ++typed) Send(box, c.message, *typed, 1);
     const std::wstring shown = TextOf(box);
     checks.Expect(shown == c.expected,
                   "typing \"" + Narrow(c.typed) + "\" into " + std::string(ondrave::SpecOf(c.box).name),

@@ -27,7 +27,8 @@ int main() {
     constexpr Group kGroups[] = {
         probe::CheckMainWindow,    probe::CheckControls,           probe::CheckKeyboardFocus,
         probe::CheckEditBoxInput,  probe::CheckWindowOptions,      probe::CheckClockAndMessageBox,
-        probe::CheckHotkeys,       probe::CheckSynthesisedClicks,  probe::CheckClosing,
+        probe::CheckHotkeys,       probe::CheckSynthesisedClicks,  probe::CheckLinkLabel,
+        probe::CheckClosing,
     };
     for (Group group : kGroups) group(app, checks);
   }

@@ -27,6 +27,8 @@ void CheckClockAndMessageBox(AppUnderTest& app, Checks& checks);
 void CheckHotkeys(AppUnderTest& app, Checks& checks);
 // The start/stop key switching synthesised clicks of each kind on and off.
 void CheckSynthesisedClicks(AppUnderTest& app, Checks& checks);
+// The link label's colours, and its target opened by the shell or the browser.
+void CheckLinkLabel(AppUnderTest& app, Checks& checks);
 // Esc ends the program with exit code 0 (not while a disabled box has the focus).
 void CheckClosing(AppUnderTest& app, Checks& checks);
 
