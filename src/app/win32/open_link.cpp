@@ -1,6 +1,7 @@
 #include "app/win32/open_link.h"
 
 #include <windows.h>
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <optional>
@@ -61,8 +62,12 @@ bool Run(std::wstring commandLine) {
 
 bool OpenLink(const std::wstring& target) {
   if (target.empty()) return false;
+  // The shell may pass the target to a handler that needs COM on this
+  // thread. Most work without it, so a refusal only goes unbalanced.
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   const auto shellResult = reinterpret_cast<INT_PTR>(
       ShellExecuteW(nullptr, L"open", target.c_str(), nullptr, nullptr, SW_SHOW));
+  if (SUCCEEDED(com)) CoUninitialize();
   if (shellResult > 32) return true;
 
   const std::optional<std::wstring> htmlClass = DefaultValue(L".htm", kClassNameLimit);
