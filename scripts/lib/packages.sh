@@ -4,8 +4,11 @@
 # Building and running the Linux program.
 RUN_PACKAGES=(cmake g++ make pkg-config libfltk1.3-dev libx11-dev libxtst-dev libxrandr-dev
   libfontconfig-dev fonts-wqy-microhei)
-# Running the tests: GoogleTest, a virtual X server and a window manager.
-TEST_PACKAGES=(libgtest-dev xvfb openbox x11-utils)
+# Running the tests: GoogleTest, a virtual X server and a window manager,
+# the Debian package tools, and for the Windows program the cross compiler
+# and Wine.
+TEST_PACKAGES=(libgtest-dev xvfb openbox x11-utils dpkg-dev file desktop-file-utils
+  g++-mingw-w64-x86-64-posix wine wine64)
 
 # Installs whichever of the named packages are missing; silent when none is.
 ensure_packages() {
