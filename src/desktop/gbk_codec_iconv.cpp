@@ -121,7 +121,23 @@ std::string Utf8ToGbk(std::string_view utf8) {
   if (IsAscii(utf8)) return std::string(utf8);
   const iconv_t descriptor = OpenDescriptors().toGbk();
   if (descriptor == kNoDescriptor) return ReplaceNonAscii(utf8);
-  return Convert(descriptor, utf8, kUnrepresentableInGbk, SkipUtf8);
+  // GBK has no character beyond the BMP, so each four-byte character is one
+  // "?" without asking iconv: glibc's converters drop the tag characters
+  // U+E0000..U+E007F silently instead of refusing them, which would let
+  // "1", a tag, "2" read as 12. The runs between go to iconv whole.
+  std::string gbk;
+  std::size_t runStart = 0;
+  for (std::size_t at = 0; at < utf8.size();) {
+    const std::size_t length = Utf8SequenceLength(utf8.substr(at));
+    if (length == 4) {
+      gbk += Convert(descriptor, utf8.substr(runStart, at - runStart), kUnrepresentableInGbk, SkipUtf8);
+      gbk += kUnrepresentableInGbk;
+      runStart = at + length;
+    }
+    at += length == 0 ? 1 : length;
+  }
+  gbk += Convert(descriptor, utf8.substr(runStart), kUnrepresentableInGbk, SkipUtf8);
+  return gbk;
 }
 
 std::string GbkToUtf8(std::string_view gbk) {
