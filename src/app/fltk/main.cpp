@@ -1,0 +1,53 @@
+// Start-up and the message loop of the program on Linux.
+#include "app/fltk/keyboard_dispatch.h"
+#include "app/fltk/linux_desktop.h"
+#include "app/fltk/main_window.h"
+#include "clicker/controller.h"
+#include "desktop/fatal_error.h"
+#include "desktop/fltk/chinese_font.h"
+#include "desktop/fltk/display_connection.h"
+
+#include <FL/Fl.H>
+
+namespace {
+
+struct XEventSinks {
+  ondrave::fltk::LinuxDesktop& desktop;
+  ondrave::fltk::MainWindow& window;
+};
+
+// Every X event passes here before the toolkit sees it: hotkey presses are
+// taken out, monitor and frame changes followed.
+int OfferXEvent(void* event, void* data) {
+  const auto& xEvent = *static_cast<const XEvent*>(event);
+  auto* sinks = static_cast<XEventSinks*>(data);
+  const bool consumed = sinks->desktop.HandleXEvent(xEvent);
+  sinks->window.HandleXEvent(xEvent);
+  return consumed ? 1 : 0;
+}
+
+}  // namespace
+
+int main() {
+  using namespace ondrave;
+  Display* display = fltk::OpenDisplay();
+  if (const auto why = x11::Input::Unavailable(display)) FatalError(*why);
+  fltk::UseChineseFont();
+  Fl_Window::default_xclass(std::string(kMainWindow.windowClass).c_str());
+
+  fltk::MainWindow window;
+  fltk::LinuxDesktop desktop(window, display);
+  XEventSinks sinks{desktop, window};
+  Fl::add_system_handler(OfferXEvent, &sinks);
+  fltk::ApplyKeyboardRules(window);
+
+  Controller controller(window, desktop);
+  window.SetEventHandler(controller);
+  window.RaiseCreated();
+  // The Created handler may have closed the window: then nothing is shown.
+  if (window.Closed()) return 0;
+  window.ShowCentred();
+  // Not Fl::run(), which would end while the window is hidden by its hotkey.
+  while (!window.Closed()) Fl::wait(1e20);
+  return 0;
+}
