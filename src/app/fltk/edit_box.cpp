@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "app/fltk/control_text.h"
 #include "app/keyboard_rules.h"
 #include "desktop/fltk/chinese_font.h"
 
@@ -17,7 +18,11 @@ constexpr int kEdgeThickness = 2;
 
 // A box lower than its text and its border is made that high at creation.
 int HeightFor(const ControlSpec& spec) {
-  return std::max(spec.height, fl_height(FL_HELVETICA, kTextSize) + 2 * kEdgeThickness);
+  // Measured in the current face: fl_height(font, size) would afterwards
+  // restore the toolkit's previous face, opening a second copy of the
+  // Chinese face (about 750 KB of glyph tables) that nothing draws with.
+  UseControlFont();
+  return std::max(spec.height, fl_height() + 2 * kEdgeThickness);
 }
 
 }  // namespace
