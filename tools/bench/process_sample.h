@@ -1,0 +1,34 @@
+// What /proc tells about a running process at one instant: its CPU time,
+// its context switches and its memory.
+#pragma once
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <cstdint>
+
+namespace ondrave::bench {
+
+struct ProcessSample {
+  std::chrono::steady_clock::time_point at;
+  double cpuSeconds;                // utime + stime of /proc/PID/stat, in clock ticks (10 ms)
+  double runSeconds;                // every thread's run time as the scheduler counts it (schedstat, ns)
+  std::int64_t voluntarySwitches;   // every thread's, from their status files
+  std::int64_t involuntarySwitches;
+  long rssKb, hwmKb;                // VmRSS and VmHWM
+};
+
+// Throws std::runtime_error when the process is gone or /proc reads fail.
+ProcessSample SampleProcess(pid_t pid);
+
+// What the process did between two samples, per second of wall time.
+struct Activity {
+  double seconds;               // wall time between the samples
+  double cpuPercent;            // from utime + stime: 100 is one core busy
+  double runPercent;            // the same from the scheduler's nanoseconds
+  double switchesPerSecond;     // voluntary + involuntary: the wake-ups
+  double involuntaryPerSecond;  // of which preemptions
+};
+Activity ActivityBetween(const ProcessSample& before, const ProcessSample& after);
+
+}  // namespace ondrave::bench
