@@ -1,5 +1,7 @@
 #include "app/fltk/link_opener.h"
 
+#include "app/fltk/opener_commands.h"
+
 #include <FL/Fl.H>
 #include <signal.h>
 #include <spawn.h>
@@ -7,7 +9,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <sstream>
 
 extern char** environ;
 
@@ -22,28 +23,6 @@ namespace {
 // attempt on to the next command.
 constexpr auto kStillRunningMeansOpened = std::chrono::seconds(3);
 constexpr double kPollSeconds = 0.1;
-
-std::vector<std::string> Words(const std::string& command) {
-  std::istringstream in(command);
-  std::vector<std::string> words;
-  for (std::string word; in >> word;) words.push_back(word);
-  return words;
-}
-
-// The command line of one $BROWSER entry, without a shell: the target never
-// passes through one.
-std::vector<std::string> BrowserCommand(const std::string& entry, const std::string& target) {
-  std::vector<std::string> argv = Words(entry);
-  bool placed = false;
-  for (std::string& word : argv) {
-    for (std::size_t at = word.find("%s"); at != std::string::npos; at = word.find("%s", at + target.size())) {
-      word.replace(at, 2, target);
-      placed = true;
-    }
-  }
-  if (!argv.empty() && !placed) argv.push_back(target);
-  return argv;
-}
 
 // Starts the command with the default action for SIGPIPE (the program
 // ignores it for itself); 0 when it cannot be started.
@@ -65,18 +44,6 @@ pid_t Spawn(const std::vector<std::string>& command) {
 }
 
 }  // namespace
-
-std::vector<std::vector<std::string>> OpenerCommands(const std::string& target, const char* browserVariable) {
-  std::vector<std::vector<std::string>> commands{{"xdg-open", target}, {"x-www-browser", target}};
-  if (browserVariable != nullptr) {
-    std::istringstream entries(browserVariable);
-    for (std::string entry; std::getline(entries, entry, ':');) {
-      std::vector<std::string> command = BrowserCommand(entry, target);
-      if (!command.empty()) commands.push_back(std::move(command));
-    }
-  }
-  return commands;
-}
 
 LinkOpener::~LinkOpener() { Fl::remove_timeout(OnPoll, this); }
 

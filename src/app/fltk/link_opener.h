@@ -10,11 +10,6 @@
 
 namespace ondrave::fltk {
 
-// The commands tried in turn to open a target: xdg-open, then
-// x-www-browser, then each command of $BROWSER (a colon-separated list; a
-// "%s" in a command stands for the target, else the target is appended).
-std::vector<std::vector<std::string>> OpenerCommands(const std::string& target, const char* browserVariable);
-
 class LinkOpener {
  public:
   // Called once per Open with whether the target was opened.

@@ -30,10 +30,11 @@ int OfferXEvent(void* event, void* data) {
 
 int main() {
   using namespace ondrave;
+  // Every window of the program, message boxes included, carries the class.
+  Fl_Window::default_xclass(std::string(kMainWindow.windowClass).c_str());
   Display* display = fltk::OpenDisplay();
   if (const auto why = x11::Input::Unavailable(display)) FatalError(*why);
   fltk::UseChineseFont();
-  Fl_Window::default_xclass(std::string(kMainWindow.windowClass).c_str());
 
   fltk::MainWindow window;
   fltk::LinuxDesktop desktop(window, display);
