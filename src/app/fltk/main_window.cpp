@@ -21,7 +21,8 @@ namespace ondrave::fltk {
 
 MainWindow::MainWindow()
     : Fl_Double_Window(kMainWindow.outerWidth, kMainWindow.outerHeight),
-      outerHeight_(kMainWindow.outerHeight) {
+      outerHeight_(kMainWindow.outerHeight),
+      frameExtentsAtom_(XInternAtom(fl_display, "_NET_FRAME_EXTENTS", False)) {
   end();
   copy_label(std::string(kMainWindow.title).c_str());
   xclass(std::string(kMainWindow.windowClass).c_str());
@@ -121,7 +122,7 @@ void MainWindow::FitFrame(FrameExtents frame) {
 
 bool MainWindow::HandleXEvent(const XEvent& event) {
   if (event.type == PropertyNotify && shown() && event.xproperty.window == fl_xid(this) &&
-      event.xproperty.atom == XInternAtom(fl_display, "_NET_FRAME_EXTENTS", False)) {
+      event.xproperty.atom == frameExtentsAtom_) {
     if (const auto frame = ReadFrameExtents(fl_display, event.xproperty.window)) FitFrame(*frame);
   }
   return false;

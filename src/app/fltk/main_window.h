@@ -20,7 +20,7 @@ namespace ondrave::fltk {
 class MainWindow final : public Fl_Double_Window, public ControlModel, public ControlHost {
  public:
   // Builds the window and its controls, hidden; timers with a period in the
-  // table run from here on.
+  // table run from here on. The display must be open.
   MainWindow();
   ~MainWindow() override;
 
@@ -90,6 +90,7 @@ class MainWindow final : public Fl_Double_Window, public ControlModel, public Co
   bool closed_ = false;
   std::int32_t outerHeight_;
   FrameExtents frame_;
+  const Atom frameExtentsAtom_;
   bool alwaysOnTop_ = false;
   // The control that had the focus when the window was last deactivated.
   std::optional<Control> rememberedFocus_;

@@ -174,6 +174,7 @@ std::vector<MessageBoxWindow*>& OpenBoxes() {
 
 MessageResult ShowMessageBox(std::string_view text, std::uint32_t style) {
   auto* box = new MessageBoxWindow(text, style);
+  const Window focusedBefore = FocusedWindow(fl_display);
   OpenBoxes().push_back(box);
   box->show();
   if (style & kStyleTopmost) KeepAbove(fl_display, fl_xid(box), true, true);
@@ -185,6 +186,7 @@ MessageResult ShowMessageBox(std::string_view text, std::uint32_t style) {
   const MessageResult result = box->result();
   std::erase(OpenBoxes(), box);
   Fl::delete_widget(box);
+  FocusBackWhenUnmanaged(fl_display, focusedBefore);
   return result;
 }
 

@@ -1,4 +1,5 @@
-// Timer controls on the toolkit's timeouts. Writing the period starts,
+// Timer controls on timer descriptors that the toolkit's event loop (and
+// every nested loop of a message box) watches. Writing the period starts,
 // restarts or stops a timer by the rules of timer_rules.h; each elapsed
 // period raises a tick.
 #pragma once
@@ -26,9 +27,11 @@ class TimerControl {
   bool running() const { return running_; }
 
  private:
-  static void OnTimeout(void* timer);
-  void ArmFor(std::int64_t nowUs);
+  static void OnExpired(int fd, void* timer);
+  void Arm();
+  void Disarm();
 
+  int fd_;  // the timer descriptor, -1 when the system gave none
   std::int32_t period_ = 0;
   bool running_ = false;
   std::int64_t dueUs_ = 0;  // when the next tick is due, on the monotonic clock

@@ -90,13 +90,27 @@ void WatchProperties(Display* display, Window client) {
 
 void FocusWhenUnmanaged(Fl_Window& window) {
   if (!window.shown() || WindowManagerRunning(fl_display)) return;
-  // Focus can only go to a window that is viewable.
-  window.wait_for_expose();
-  if (!window.shown()) return;
-  // A window unmapped again meanwhile refuses the focus; that error is
-  // caught here and changes nothing.
+  // Without a window manager nothing redirects the map: the server has
+  // mapped the window by the time it reaches this request, so there is no
+  // need to wait for it. A refusal all the same is caught and changes nothing.
   x11::ErrorTrap trap(fl_display);
   XSetInputFocus(fl_display, fl_xid(&window), RevertToParent, CurrentTime);
+}
+
+Window FocusedWindow(Display* display) {
+  Window focused = None;
+  int revertTo = 0;
+  XGetInputFocus(display, &focused, &revertTo);
+  return focused;
+}
+
+void FocusBackWhenUnmanaged(Display* display, Window previous) {
+  if (previous == None || previous == PointerRoot || WindowManagerRunning(display)) return;
+  const Window now = FocusedWindow(display);
+  if (now != None && now != PointerRoot && now != DefaultRootWindow(display)) return;
+  // The previous window may be gone or unmapped by now: then it keeps none.
+  x11::ErrorTrap trap(display);
+  XSetInputFocus(display, previous, RevertToParent, CurrentTime);
 }
 
 }  // namespace ondrave::fltk

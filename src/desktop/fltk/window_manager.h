@@ -32,8 +32,16 @@ void KeepAbove(Display* display, Window client, bool above, bool justShown);
 void WatchProperties(Display* display, Window client);
 
 // Without a window manager nobody gives a newly shown window the keyboard
-// focus; this does, once the window is on the screen. With one, it does
-// nothing: the window manager decides.
+// focus; this does, right after show(). With one, it does nothing: the
+// window manager decides.
 void FocusWhenUnmanaged(Fl_Window& window);
+
+// The window that has the keyboard focus now (for FocusBackWhenUnmanaged).
+Window FocusedWindow(Display* display);
+
+// Without a window manager a closed window hands the focus to the root,
+// not to the window that had it before; this gives it back to `previous`
+// when nothing else took it meanwhile. With a window manager it does nothing.
+void FocusBackWhenUnmanaged(Display* display, Window previous);
 
 }  // namespace ondrave::fltk
