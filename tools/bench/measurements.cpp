@@ -44,17 +44,24 @@ void StopAndWaitForQuiet(ClickRecorder& recorder, const Action& stop, const char
 // Starts the clicking, waits for it to run, and records a window that
 // begins with a press read while the bench already polls each millisecond
 // (the presses that came while `start` ran are read in one batch).
-ClickingFigures MeasureClicking(pid_t pid, ClickRecorder& recorder, std::chrono::seconds window, const Action& start,
-                                const Action& stop, const char* what) {
+// The program's and the X server's processes, watched over each window.
+struct Watched {
+  pid_t program, server;
+};
+
+ClickingFigures MeasureClicking(const Watched& watched, ClickRecorder& recorder, std::chrono::seconds window,
+                                const Action& start, const Action& stop, const char* what) {
   recorder.Clear();
   start();
   if (!recorder.WaitForClicks(1, kFirstClickTimeout)) throw std::runtime_error(std::string("no click of ") + what + " arrived");
   recorder.Clear();
   if (!recorder.WaitForClicks(1, kFirstClickTimeout)) throw std::runtime_error(std::string(what) + " stopped clicking");
-  const ProcessSample before = SampleProcess(pid);
+  const ProcessSample before = SampleProcess(watched.program), serverBefore = SampleProcess(watched.server);
+  const MachineSample machineBefore = SampleMachine();
   const Click first = recorder.Clicks().front();
   recorder.PollUntil(first.readAt + window);
-  const ProcessSample after = SampleProcess(pid);
+  const ProcessSample after = SampleProcess(watched.program), serverAfter = SampleProcess(watched.server);
+  const MachineSample machineAfter = SampleMachine();
   // Presses due inside the window but read a little after it.
   recorder.PollUntil(Clock::now() + 20 * kTimerPeriod);
   StopAndWaitForQuiet(recorder, stop, what);
@@ -77,7 +84,9 @@ ClickingFigures MeasureClicking(pid_t pid, ClickRecorder& recorder, std::chrono:
           static_cast<double>(window.count()),
           SpreadOf(std::move(serverIntervals)),
           SpreadOf(std::move(readIntervals)),
-          ActivityBetween(before, after)};
+          ActivityBetween(before, after),
+          ActivityBetween(serverBefore, serverAfter),
+          BusyPercentBetween(machineBefore, machineAfter)};
 }
 
 // Each try: press the start key, time the first press reaching the probe,
@@ -139,11 +148,14 @@ BenchPlan SmokePlan(std::string programPath) { return {std::move(programPath), 3
 
 BenchFigures RunBench(const BenchPlan& plan) {
   testing::XvfbServer server(testing::XvfbOptions{.windowManager = true});
+  const std::optional<pid_t> serverPid = ChildNamed("Xvfb");
+  if (!serverPid) throw std::runtime_error("the X server's process was not found among the bench's children");
   BenchFigures figures{};
   figures.startUp = MeasureStartUp(server, plan.programPath, plan.startUpRuns);
 
   ProgramDriver program(server, plan.programPath);
   ClickRecorder recorder(server.DisplayName(), kProbeArea);
+  const Watched watched{program.Pid(), *serverPid};
   std::this_thread::sleep_for(kSettleAfterStartUp);
   figures.memory.afterStartUp = SampleProcess(program.Pid());
 
@@ -155,12 +167,14 @@ BenchFigures RunBench(const BenchPlan& plan) {
   figures.latency = MeasureLatency(program, recorder, plan.latencyTries);
   const Action pressStartKey = [&] { program.Press(XK_F6); };
   figures.continuous =
-      MeasureClicking(program.Pid(), recorder, plan.clickingWindow, pressStartKey, pressStartKey, "continuous clicking");
+      MeasureClicking(watched, recorder, plan.clickingWindow, pressStartKey, pressStartKey, "continuous clicking");
 
   program.ShowLowerPart();
   const ProcessSample idleStart = SampleProcess(program.Pid());
+  const MachineSample machineIdleStart = SampleMachine();
   std::this_thread::sleep_for(plan.idleWindow);
   figures.idle = ActivityBetween(idleStart, SampleProcess(program.Pid()));
+  figures.idleMachineBusy = BusyPercentBetween(machineIdleStart, SampleMachine());
 
   // F1 twice captures the pointer's position into the X and Y boxes. The
   // capture reads X and Y one after the other, so the pointer stays put
@@ -171,7 +185,7 @@ BenchFigures RunBench(const BenchPlan& plan) {
   program.Press(XK_F1);
   std::this_thread::sleep_for(kCaptureTime);
   figures.fixedPoint = MeasureClicking(
-      program.Pid(), recorder, plan.clickingWindow,
+      watched, recorder, plan.clickingWindow,
       [&] {
         program.ClickControl(Control::按钮7);
         program.AnswerMessageBox();  // Yes

@@ -32,6 +32,8 @@ struct ClickingFigures {
   Spread serverMs;        // intervals between the presses' server timestamps
   Spread readMs;          // intervals between the times the bench read them
   Activity program;       // the program's CPU and switches over the window
+  Activity server;        // the X server's, which stamps and delivers the presses
+  double machineBusy;     // all CPUs of the machine, % busy over the window
 };
 
 struct LatencyFigures {
@@ -56,6 +58,7 @@ struct BenchFigures {
   LatencyFigures latency;
   ClickingFigures continuous;  // 时钟1, started and stopped by the start key
   Activity idle;               // only the clock running, its label shown
+  double idleMachineBusy;      // all CPUs, % busy meanwhile
   ClickingFigures fixedPoint;  // 时钟3, started by the lock button
 };
 

@@ -53,18 +53,22 @@ ProcessSample SampleProcess(pid_t pid) {
   const std::string status = ReadFile(processDir / "status");
   sample.rssKb = StatusField(status, "VmRSS");
   sample.hwmKb = StatusField(status, "VmHWM");
-  // A thread's switches and run time are its own: add up every thread's.
-  std::int64_t runNs = 0;
+  // A thread's switches and times are its own: add up every thread's.
+  std::int64_t runNs = 0, waitNs = 0;
   for (const auto& task : std::filesystem::directory_iterator(processDir / "task")) {
     const std::string taskStatus = ReadFile(task.path() / "status");
     sample.voluntarySwitches += StatusField(taskStatus, "voluntary_ctxt_switches");
     sample.involuntarySwitches += StatusField(taskStatus, "nonvoluntary_ctxt_switches");
     std::istringstream schedstat(ReadFile(task.path() / "schedstat"));
-    std::int64_t taskRunNs = 0;
-    if (!(schedstat >> taskRunNs)) throw std::runtime_error("unreadable " + (task.path() / "schedstat").string());
+    std::int64_t taskRunNs = 0, taskWaitNs = 0;
+    if (!(schedstat >> taskRunNs >> taskWaitNs)) {
+      throw std::runtime_error("unreadable " + (task.path() / "schedstat").string());
+    }
     runNs += taskRunNs;
+    waitNs += taskWaitNs;
   }
   sample.runSeconds = static_cast<double>(runNs) / 1e9;
+  sample.waitSeconds = static_cast<double>(waitNs) / 1e9;
   return sample;
 }
 
@@ -78,7 +82,44 @@ Activity ActivityBetween(const ProcessSample& before, const ProcessSample& after
   const auto voluntary = static_cast<double>(after.voluntarySwitches - before.voluntarySwitches);
   activity.switchesPerSecond = (voluntary + involuntary) / activity.seconds;
   activity.involuntaryPerSecond = involuntary / activity.seconds;
+  activity.waitMsPerSecond = 1000.0 * (after.waitSeconds - before.waitSeconds) / activity.seconds;
   return activity;
+}
+
+std::optional<pid_t> ChildNamed(const std::string& command) {
+  const std::string self = std::to_string(getpid());
+  for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+    const std::string name = entry.path().filename().string();
+    if (name.find_first_not_of("0123456789") != std::string::npos) continue;
+    std::ifstream in(entry.path() / "stat");
+    std::string stat;
+    // A process that ended while the list was read is simply not a match.
+    if (!std::getline(in, stat)) continue;
+    const std::size_t open = stat.find('('), close = stat.rfind(')');
+    if (open == std::string::npos || close == std::string::npos || close + 4 >= stat.size()) continue;
+    std::istringstream rest(stat.substr(close + 2));
+    std::string state, parent;
+    if (stat.substr(open + 1, close - open - 1) == command && rest >> state >> parent && parent == self) {
+      return static_cast<pid_t>(std::stol(name));
+    }
+  }
+  return std::nullopt;
+}
+
+MachineSample SampleMachine() {
+  std::istringstream cpu(ReadFile("/proc/stat"));
+  std::string label;
+  long long user = 0, nice = 0, system = 0, idle = 0, iowait = 0, irq = 0, softirq = 0, steal = 0;
+  if (!(cpu >> label >> user >> nice >> system >> idle >> iowait >> irq >> softirq >> steal) || label != "cpu") {
+    throw std::runtime_error("unreadable /proc/stat");
+  }
+  const long long busy = user + nice + system + irq + softirq + steal;
+  return {busy, busy + idle + iowait};
+}
+
+double BusyPercentBetween(const MachineSample& before, const MachineSample& after) {
+  const long long total = after.totalTicks - before.totalTicks;
+  return total > 0 ? 100.0 * static_cast<double>(after.busyTicks - before.busyTicks) / static_cast<double>(total) : 0;
 }
 
 }  // namespace ondrave::bench

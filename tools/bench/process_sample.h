@@ -6,6 +6,8 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
+#include <string>
 
 namespace ondrave::bench {
 
@@ -13,6 +15,7 @@ struct ProcessSample {
   std::chrono::steady_clock::time_point at;
   double cpuSeconds;                // utime + stime of /proc/PID/stat, in clock ticks (10 ms)
   double runSeconds;                // every thread's run time as the scheduler counts it (schedstat, ns)
+  double waitSeconds;               // every thread's time runnable but waiting for a CPU (schedstat)
   std::int64_t voluntarySwitches;   // every thread's, from their status files
   std::int64_t involuntarySwitches;
   long rssKb, hwmKb;                // VmRSS and VmHWM
@@ -21,6 +24,9 @@ struct ProcessSample {
 // Throws std::runtime_error when the process is gone or /proc reads fail.
 ProcessSample SampleProcess(pid_t pid);
 
+// The bench's own child process with this command name (the X server), if any.
+std::optional<pid_t> ChildNamed(const std::string& command);
+
 // What the process did between two samples, per second of wall time.
 struct Activity {
   double seconds;               // wall time between the samples
@@ -28,7 +34,16 @@ struct Activity {
   double runPercent;            // the same from the scheduler's nanoseconds
   double switchesPerSecond;     // voluntary + involuntary: the wake-ups
   double involuntaryPerSecond;  // of which preemptions
+  double waitMsPerSecond;       // runnable but kept from a CPU by other processes
 };
 Activity ActivityBetween(const ProcessSample& before, const ProcessSample& after);
+
+// How busy all the machine's CPUs are, from /proc/stat.
+struct MachineSample {
+  long long busyTicks, totalTicks;
+};
+MachineSample SampleMachine();
+// Busy time of all CPUs between two samples, 100 being every CPU busy.
+double BusyPercentBetween(const MachineSample& before, const MachineSample& after);
 
 }  // namespace ondrave::bench

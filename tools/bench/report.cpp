@@ -47,6 +47,9 @@ void AddClickingRows(std::vector<Row>& rows, const char* timer, const ClickingFi
                   f.program.runPercent <= 1.0});
   rows.push_back({Format("%s context switches while clicking (per s; involuntary)", timer),
                   Format("%.1f; %.1f", f.program.switchesPerSecond, f.program.involuntaryPerSecond), "", std::nullopt});
+  rows.push_back({Format("%s kept from a CPU while runnable: program / X server (ms per s); machine busy (%% of all CPUs)", timer),
+                  Format("%.2f / %.2f; %.1f", f.program.waitMsPerSecond, f.server.waitMsPerSecond, f.machineBusy), "",
+                  std::nullopt});
 }
 
 std::string Verdict(const std::optional<bool>& met) {
@@ -67,6 +70,7 @@ std::string MarkdownTable(const BenchFigures& f, const BenchPlan& plan) {
                   f.idle.runPercent <= 0.05});
   rows.push_back({"4. Wake-ups while idle (voluntary + involuntary context switches per s)",
                   Format("%.2f", f.idle.switchesPerSecond), "≤ 3", f.idle.switchesPerSecond <= 3.0});
+  rows.push_back({"4. Machine busy meanwhile (% of all CPUs)", Format("%.1f", f.idleMachineBusy), "", std::nullopt});
   const ProcessSample& start = f.memory.afterStartUp;
   rows.push_back({"5. VmRSS / VmHWM after start-up",
                   MegabytesText(start.rssKb) + " / " + MegabytesText(start.hwmKb), "RSS ≤ 12 MiB",
