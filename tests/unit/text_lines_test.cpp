@@ -61,7 +61,8 @@ TEST(WrapLine, BreaksBetweenWideCharactersAndAtBlanks) {
       {" 上键 关闭", 200, {" 上键 关闭"}},
       {"", 10, {""}},
   };
-  for (const auto& c : cases) EXPECT_EQ(WrapLine(c.line, c.width, FixedWidth), c.lines) << c.line << " in " << c.width;
+  for (const auto& c : cases)
+    EXPECT_EQ(WrapLine(c.line, c.width, FixedWidth), c.lines) << c.line << " in " << c.width;
 }
 
 TEST(LayOutLines, WrapsEachOfTheTextsOwnLines) {

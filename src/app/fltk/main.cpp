@@ -9,7 +9,19 @@
 
 #include <FL/Fl.H>
 
+#include <new>
+#include <string>
+
 namespace {
+
+// Memory that cannot be had ends the program through FatalError, which
+// still tells the user, rather than by an uncaught exception.
+void OutOfMemory() {
+  // Telling the user needs memory too: should that fail as well, the
+  // allocation throws and the program ends without the box.
+  std::set_new_handler(nullptr);
+  ondrave::FatalError("内存不足。\nOut of memory.");
+}
 
 struct XEventSinks {
   ondrave::fltk::LinuxDesktop& desktop;
@@ -30,6 +42,7 @@ int OfferXEvent(void* event, void* data) {
 
 int main() {
   using namespace ondrave;
+  std::set_new_handler(OutOfMemory);
   // Every window of the program, message boxes included, carries the class.
   Fl_Window::default_xclass(std::string(kMainWindow.windowClass).c_str());
   Display* display = fltk::OpenDisplay();

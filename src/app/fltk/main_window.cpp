@@ -48,7 +48,8 @@ void MainWindow::AddControl(const ControlSpec& spec) {
   // A parent group box comes later in the table, so it is made already.
   auto* parent = spec.parent ? dynamic_cast<Fl_Group*>(WidgetOf(*spec.parent)) : static_cast<Fl_Group*>(this);
   if (widget == nullptr || parent == nullptr)
-    FatalError("无法创建控件 " + std::string(spec.name) + "。\nCannot create the control " + std::string(spec.name) + ".");
+    FatalError("无法创建控件 " + std::string(spec.name) + "。\nCannot create the control " +
+               std::string(spec.name) + ".");
   parent->add(widget);
   widgets_[index] = widget;
 }

@@ -14,7 +14,8 @@ namespace {
 
 int ConnectionLost(Display*) {
   // Only async-signal-safe calls: Xlib is in an undefined state here.
-  static constexpr char kText[] = "ondrave-clicker: 与 X 服务器的连接已断开 (the connection to the X server was lost)\n";
+  static constexpr char kText[] =
+      "ondrave-clicker: 与 X 服务器的连接已断开 (the connection to the X server was lost)\n";
   const ssize_t written = write(STDERR_FILENO, kText, sizeof kText - 1);
   static_cast<void>(written);  // nothing is left to tell a failed write to
   _exit(kFatalExitCode);

@@ -102,8 +102,9 @@ MessageBoxWindow::MessageBoxWindow(std::string_view text, std::uint32_t style)
   // Lay the text out at most kMaxTextWidth wide (less on a small monitor).
   fl_font(FL_HELVETICA, kTextSize);
   const int maxTextWidth = std::max(kMinTextAreaWidth, std::min(kMaxTextWidth, monitor.w / 2));
-  std::vector<std::string> lines =
-      LayOutLines(text, maxTextWidth, [](std::string_view piece) { return fl_width(piece.data(), static_cast<int>(piece.size())); });
+  std::vector<std::string> lines = LayOutLines(text, maxTextWidth, [](std::string_view piece) {
+    return fl_width(piece.data(), static_cast<int>(piece.size()));
+  });
   int textWidth = 0;
   for (const std::string& line : lines) textWidth = std::max(textWidth, TextWidth(line));
   const int textHeight = static_cast<int>(lines.size()) * fl_height();

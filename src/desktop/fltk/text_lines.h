@@ -39,7 +39,8 @@ inline std::size_t Utf8Length(unsigned char lead) {
 
 inline char32_t DecodeAt(std::string_view s, std::size_t i, std::size_t length) {
   char32_t c = static_cast<unsigned char>(s[i]) & (length == 1 ? 0x7F : (0xFF >> (length + 1)));
-  for (std::size_t k = 1; k < length && i + k < s.size(); ++k) c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+  for (std::size_t k = 1; k < length && i + k < s.size(); ++k)
+    c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
   return c;
 }
 
