@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -109,17 +110,19 @@ std::optional<pid_t> ChildNamed(const std::string& command) {
 MachineSample SampleMachine() {
   std::istringstream cpu(ReadFile("/proc/stat"));
   std::string label;
-  long long user = 0, nice = 0, system = 0, idle = 0, iowait = 0, irq = 0, softirq = 0, steal = 0;
-  if (!(cpu >> label >> user >> nice >> system >> idle >> iowait >> irq >> softirq >> steal) || label != "cpu") {
+  long long user = 0, nice = 0, system = 0, idle = 0, iowait = 0;
+  if (!(cpu >> label >> user >> nice >> system >> idle >> iowait) || label != "cpu") {
     throw std::runtime_error("unreadable /proc/stat");
   }
-  const long long busy = user + nice + system + irq + softirq + steal;
-  return {busy, busy + idle + iowait};
+  static const long ticksPerSecond = sysconf(_SC_CLK_TCK);
+  return {std::chrono::steady_clock::now(), static_cast<double>(idle + iowait) / static_cast<double>(ticksPerSecond)};
 }
 
 double BusyPercentBetween(const MachineSample& before, const MachineSample& after) {
-  const long long total = after.totalTicks - before.totalTicks;
-  return total > 0 ? 100.0 * static_cast<double>(after.busyTicks - before.busyTicks) / static_cast<double>(total) : 0;
+  static const long cpus = sysconf(_SC_NPROCESSORS_ONLN);
+  const double capacity = std::chrono::duration<double>(after.at - before.at).count() * static_cast<double>(cpus);
+  if (capacity <= 0) return 0;
+  return std::clamp(100.0 * (1.0 - (after.idleCpuSeconds - before.idleCpuSeconds) / capacity), 0.0, 100.0);
 }
 
 }  // namespace ondrave::bench

@@ -34,13 +34,16 @@ struct Activity {
   double runPercent;            // the same from the scheduler's nanoseconds
   double switchesPerSecond;     // voluntary + involuntary: the wake-ups
   double involuntaryPerSecond;  // of which preemptions
-  double waitMsPerSecond;       // runnable but kept from a CPU by other processes
+  double waitMsPerSecond;       // runnable but not yet running: other processes, wake-up latency
 };
 Activity ActivityBetween(const ProcessSample& before, const ProcessSample& after);
 
-// How busy all the machine's CPUs are, from /proc/stat.
+// How long all the machine's CPUs have been idle, from /proc/stat. The
+// idle time is measured, not sampled at the clock tick as the busy times
+// are, which miss short bursts on a mostly idle CPU.
 struct MachineSample {
-  long long busyTicks, totalTicks;
+  std::chrono::steady_clock::time_point at;
+  double idleCpuSeconds;  // idle + iowait, summed over the CPUs
 };
 MachineSample SampleMachine();
 // Busy time of all CPUs between two samples, 100 being every CPU busy.

@@ -47,7 +47,7 @@ void AddClickingRows(std::vector<Row>& rows, const char* timer, const ClickingFi
                   f.program.runPercent <= 1.0});
   rows.push_back({Format("%s context switches while clicking (per s; involuntary)", timer),
                   Format("%.1f; %.1f", f.program.switchesPerSecond, f.program.involuntaryPerSecond), "", std::nullopt});
-  rows.push_back({Format("%s kept from a CPU while runnable: program / X server (ms per s); machine busy (%% of all CPUs)", timer),
+  rows.push_back({Format("%s run-queue wait: program / X server (ms per s); machine busy (%% of all CPUs)", timer),
                   Format("%.2f / %.2f; %.1f", f.program.waitMsPerSecond, f.server.waitMsPerSecond, f.machineBusy), "",
                   std::nullopt});
 }
