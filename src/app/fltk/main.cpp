@@ -28,10 +28,20 @@ struct XEventSinks {
   ondrave::fltk::MainWindow& window;
 };
 
+// A key grab (every hotkey press is one, held for as long as the key is
+// down) tells the focused window that it lost the focus and then that it
+// has it again. The focus never moved: the toolkit must not take it from
+// the focused control, which would raise its LostFocus on every hotkey.
+bool IsFocusChangeOfAGrab(const XEvent& event) {
+  return (event.type == FocusIn || event.type == FocusOut) &&
+         (event.xfocus.mode == NotifyGrab || event.xfocus.mode == NotifyUngrab);
+}
+
 // Every X event passes here before the toolkit sees it: hotkey presses are
 // taken out, monitor and frame changes followed.
 int OfferXEvent(void* event, void* data) {
   const auto& xEvent = *static_cast<const XEvent*>(event);
+  if (IsFocusChangeOfAGrab(xEvent)) return 1;
   auto* sinks = static_cast<XEventSinks*>(data);
   const bool consumed = sinks->desktop.HandleXEvent(xEvent);
   sinks->window.HandleXEvent(xEvent);
