@@ -88,6 +88,9 @@ TEST_F(ProgramTest, F1CapturesAPointThatTheLockClicksUntilUp) {
   Press(XK_F1);
   std::this_thread::sleep_for(200ms);
   Press(XK_F1);
+  // Let the program take the second press in before the pointer moves on to
+  // the lock button, or the capture would follow it there.
+  std::this_thread::sleep_for(200ms);
 
   ClickControl(Control::按钮7);
   AnswerMessageBox();  // Yes: the first button
