@@ -5,9 +5,10 @@
 RUN_PACKAGES=(cmake g++ make pkg-config libfltk1.3-dev libx11-dev libxtst-dev libxrandr-dev
   libfontconfig-dev fonts-wqy-microhei)
 # Running the tests: GoogleTest, a virtual X server and a window manager,
-# the Debian package tools, and for the Windows program the cross compiler
-# and Wine.
-TEST_PACKAGES=(libgtest-dev xvfb openbox x11-utils dpkg-dev file desktop-file-utils
+# the X-Resource library (the soak counts the program's X resources), the
+# Debian package tools, and for the Windows program the cross compiler and
+# Wine.
+TEST_PACKAGES=(libgtest-dev xvfb openbox x11-utils libxres-dev dpkg-dev file desktop-file-utils
   g++-mingw-w64-x86-64-posix wine wine64)
 
 # Installs whichever of the named packages are missing; silent when none is.
