@@ -4,6 +4,7 @@
 #include "program_fixture.h"
 
 #include <X11/Xatom.h>
+#include <X11/Xutil.h>
 #include <X11/keysym.h>
 #include <sys/wait.h>
 
@@ -36,6 +37,35 @@ TEST_F(ProgramTest, StartsCentredAtItsOuterSizeAndEscEndsItWithZero) {
   ASSERT_TRUE(status.has_value()) << "Esc did not end the program";
   EXPECT_TRUE(WIFEXITED(*status));
   EXPECT_EQ(WEXITSTATUS(*status), 0);
+}
+
+TEST_F(ProgramTest, IdentifiesItselfToTheDesktopAndCannotBeResized) {
+  XClassHint hint{};
+  ASSERT_NE(XGetClassHint(user_.get(), window_, &hint), 0);
+  // The menu entry's StartupWMClass names this class.
+  EXPECT_STREQ(hint.res_class, "Ondrave-clicker");
+  XFree(hint.res_name);
+  XFree(hint.res_class);
+
+  Atom type = None;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
+  ASSERT_EQ(XGetWindowProperty(user_.get(), window_, XInternAtom(user_.get(), "_NET_WM_ICON", False), 0, 2, False,
+                               XA_CARDINAL, &type, &format, &count, &after, &data),
+            Success);
+  ASSERT_EQ(count, 2u) << "no application icon on the window";
+  const long* size = reinterpret_cast<const long*>(data);
+  EXPECT_GE(size[0], 16);
+  EXPECT_EQ(size[0], size[1]);
+  XFree(data);
+
+  XSizeHints hints{};
+  long supplied = 0;
+  ASSERT_NE(XGetWMNormalHints(user_.get(), window_, &hints, &supplied), 0);
+  ASSERT_TRUE((hints.flags & PMinSize) && (hints.flags & PMaxSize));
+  EXPECT_EQ(hints.min_width, hints.max_width);
+  EXPECT_EQ(hints.min_height, hints.max_height);
 }
 
 TEST_F(ProgramTest, TheGradientLabelsRunRedYellowGreenColumnByColumn) {
