@@ -71,10 +71,7 @@ class AllStartStopKeysHeldTest : public HeldKeysTest {
 TEST_F(F1HeldTest, F1CapturesNothingWhileEverythingElseWorks) {
   ShowLowerPart();
   ProbeWindow probe(server_.DisplayName(), kProbeArea);
-  MovePointer({40, 30});
-  Press(XK_F1);
-  std::this_thread::sleep_for(200ms);
-  Press(XK_F1);
+  CaptureAt({40, 30});
   EXPECT_EQ(holder_->PressesOf(XK_F1), 2) << "F1 did not reach the client that holds it";
 
   // Nothing was captured, so the lock refuses with the coordinate message;
@@ -98,10 +95,7 @@ TEST_F(F3HeldTest, F3HidesNothingWhileEverythingElseWorks) {
   ShowLowerPart();
   ProbeWindow probe(server_.DisplayName(), kProbeArea);
   // F1 captures the point that the lock then clicks.
-  MovePointer({40, 30});
-  Press(XK_F1);
-  std::this_thread::sleep_for(200ms);
-  Press(XK_F1);
+  CaptureAt({40, 30});
   DiscardClicks(probe);
   StartLock();
   ASSERT_TRUE(probe.WaitForRecords(10)) << "the lock did not click at the captured point";

@@ -38,10 +38,7 @@ TEST_F(EveryFeatureTest, ASessionThroughEveryFeatureEndsWithZeroOnEsc) {
   // answered No once, then Yes.
   ClickControl(Control::按钮7);
   AnswerMessageBox();
-  MovePointer({40, 30});
-  Press(XK_F1);
-  std::this_thread::sleep_for(200ms);
-  Press(XK_F1);
+  CaptureAt({40, 30});
   ClickControl(Control::按钮7);
   AnswerMessageBox(true);  // No
   ExpectNoClicks(probe);

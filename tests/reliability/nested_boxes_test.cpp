@@ -30,8 +30,21 @@ struct CloseOrder {
   std::vector<Box> order;
 };
 
-class NestedBoxesTest : public ReliabilityTest, public ::testing::WithParamInterface<CloseOrder> {
+class NestedBoxesTest : public ReliabilityTest {
  protected:
+  // Opens the five boxes, each from inside the one before, the main window
+  // moved out of their way first; returns them in order.
+  std::vector<Window> OpenNestedBoxes() {
+    for (int box = 0; box < kBoxCount; ++box) {
+      ClickControl(kOpenedBy[box]);
+      const std::vector<Window> boxes = WaitForMessageBoxes(box + 1);
+      EXPECT_EQ(boxes.size(), static_cast<std::size_t>(box + 1))
+          << "box " << box << " did not open; program output:\n" << program_->Output();
+      if (boxes.size() != static_cast<std::size_t>(box + 1)) return {};
+    }
+    return MessageBoxes();
+  }
+
   // Clicks at each of these points since the probe was last read.
   int ClicksAt(ProbeWindow& probe, RootPoint p) {
     probe.Collect();
@@ -41,24 +54,18 @@ class NestedBoxesTest : public ReliabilityTest, public ::testing::WithParamInter
   }
 };
 
-TEST_P(NestedBoxesTest, HandlersResumeInsideOutAndLeaveTheirState) {
+class CloseOrderTest : public NestedBoxesTest, public ::testing::WithParamInterface<CloseOrder> {};
+
+TEST_P(CloseOrderTest, HandlersResumeInsideOutAndLeaveTheirState) {
   ShowLowerPart();
   // Out of the way of the boxes, which are centred on the screen.
   MoveMainWindowTo(20, 240);
   ProbeWindow probe(server_.DisplayName(), kProbeArea);
   ChooseItem(Control::组合框2, 31);  // "F6"
-  MovePointer(kFirstCapture);
-  Press(XK_F1);
-  std::this_thread::sleep_for(100ms);
-  Press(XK_F1);
+  CaptureAt(kFirstCapture);
 
-  // Five boxes, each opened while the ones before it wait.
-  for (int box = 0; box < kBoxCount; ++box) {
-    ClickControl(kOpenedBy[box]);
-    ASSERT_EQ(WaitForMessageBoxes(box + 1).size(), static_cast<std::size_t>(box + 1))
-        << "box " << box << " did not open; program output:\n" << program_->Output();
-  }
-  const std::vector<Window> boxes = MessageBoxes();
+  const std::vector<Window> boxes = OpenNestedBoxes();
+  ASSERT_EQ(boxes.size(), static_cast<std::size_t>(kBoxCount));
 
   // From here on the pointer stays over the probe: continuous clicking
   // clicks wherever it is.
@@ -73,10 +80,7 @@ TEST_P(NestedBoxesTest, HandlersResumeInsideOutAndLeaveTheirState) {
   Press(XK_F3);
   EXPECT_TRUE(WaitUntil([&] { return MainWindowViewable(); })) << "F3 did not show the window";
   // Capture moves the fixed point while the boxes wait.
-  MovePointer(kLockPoint);
-  Press(XK_F1);
-  std::this_thread::sleep_for(100ms);
-  Press(XK_F1);
+  CaptureAt(kLockPoint);
   MovePointer(kContinuousPoint);
   // Up is registered (the lock button passed its check) and stops a lock
   // that does not run yet; F4 is not registered yet: both change nothing.
@@ -120,8 +124,39 @@ TEST_P(NestedBoxesTest, HandlersResumeInsideOutAndLeaveTheirState) {
                                                                << program_->Output();
 }
 
+// The window closed (by its close box, through the window manager) while
+// the clickers run and five handlers wait in their boxes: the boxes go with
+// it, every waiting handler runs to its end against a closed window, and
+// the program ends with 0.
+TEST_F(NestedBoxesTest, ClosingTheWindowUnderNestedBoxesEndsTheProgramWithZero) {
+  ShowLowerPart();
+  MoveMainWindowTo(20, 240);
+  ChooseItem(Control::组合框2, 31);  // "F6"
+  CaptureAt(kFirstCapture);
+  ASSERT_EQ(OpenNestedBoxes().size(), static_cast<std::size_t>(kBoxCount));
+  MovePointer(kContinuousPoint);
+  Press(XK_F6);
+  Press(XK_F6);
+  Press(XK_F1);  // capture on as well
+
+  XEvent close{};
+  close.xclient.type = ClientMessage;
+  close.xclient.window = window_;
+  close.xclient.message_type = XInternAtom(user_.get(), "WM_PROTOCOLS", False);
+  close.xclient.format = 32;
+  close.xclient.data.l[0] = static_cast<long>(XInternAtom(user_.get(), "WM_DELETE_WINDOW", False));
+  close.xclient.data.l[1] = CurrentTime;
+  XSendEvent(user_.get(), window_, False, NoEventMask, &close);
+  XSync(user_.get(), False);
+
+  const std::optional<int> status = program_->WaitForExit(5s);
+  ASSERT_TRUE(status.has_value()) << "closing the window under nested boxes did not end the program";
+  EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0) << DescribeStatus(*status) << "\n"
+                                                               << program_->Output();
+}
+
 INSTANTIATE_TEST_SUITE_P(
-    Orders, NestedBoxesTest,
+    Orders, CloseOrderTest,
     ::testing::Values(
         CloseOrder{"InnermostFirst", {kRefreshed, kUsageHelp, kScheduleNotice, kHotkeyHelp, kLockNotice}},
         CloseOrder{"OutermostFirst", {kLockNotice, kHotkeyHelp, kScheduleNotice, kUsageHelp, kRefreshed}},

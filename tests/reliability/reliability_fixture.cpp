@@ -130,6 +130,14 @@ void ReliabilityTest::PasteInto(Control editBox, const std::string& bytes) {
   PasteIntoFocus(bytes);
 }
 
+void ReliabilityTest::CaptureAt(RootPoint p) {
+  MovePointer(p);
+  Press(XK_F1);
+  std::this_thread::sleep_for(300ms);
+  Press(XK_F1);
+  std::this_thread::sleep_for(300ms);
+}
+
 void ReliabilityTest::StartLock() {
   const std::size_t before = MessageBoxes().size();
   ClickControl(Control::按钮7);

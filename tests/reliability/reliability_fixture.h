@@ -44,6 +44,12 @@ class ReliabilityTest : public ProgramTest {
   // Ctrl+V into whatever has the focus now.
   void PasteIntoFocus(const std::string& bytes);
 
+  // Moves the pointer to `p` and presses F1 twice, capture on and off. The
+  // capture's ticks read the pointer where it is when they run, so the
+  // pointer stays there until the program has surely taken both presses
+  // in, also when the sanitizer build slows it down.
+  void CaptureAt(RootPoint p);
+
   // Clicks 按钮7 and answers the lock notice Yes when it comes.
   void StartLock();
 
