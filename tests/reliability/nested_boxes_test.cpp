@@ -81,7 +81,7 @@ TEST_P(CloseOrderTest, HandlersResumeInsideOutAndLeaveTheirState) {
   EXPECT_TRUE(WaitUntil([&] { return MainWindowViewable(); })) << "F3 did not show the window";
   // Capture moves the fixed point while the boxes wait.
   CaptureAt(kLockPoint);
-  MovePointer(kContinuousPoint);
+  MovePointerWhileClicking(kContinuousPoint);
   // Up is registered (the lock button passed its check) and stops a lock
   // that does not run yet; F4 is not registered yet: both change nothing.
   Press(XK_Up);
@@ -97,7 +97,9 @@ TEST_P(CloseOrderTest, HandlersResumeInsideOutAndLeaveTheirState) {
     // The lock notice's handler goes on only when every box is closed.
     if (i + 1 < GetParam().order.size()) {
       EXPECT_EQ(ClicksAt(probe, kLockPoint), 0) << "the lock started before its handler could go on";
-      EXPECT_GT(ClicksAt(probe, kContinuousPoint), 0) << "continuous clicking stopped behind the boxes";
+      EXPECT_GT(ClicksAt(probe, kContinuousPoint), 0)
+          << "continuous clicking stopped behind the boxes; " << DescribePointer() << ", probe 0x" << std::hex
+          << probe.Id() << ", main window 0x" << window_;
       DiscardClicks(probe);
     }
   }

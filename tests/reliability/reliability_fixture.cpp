@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdlib>
+#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <thread>
@@ -130,12 +131,63 @@ void ReliabilityTest::PasteInto(Control editBox, const std::string& bytes) {
   PasteIntoFocus(bytes);
 }
 
+std::string ReliabilityTest::DescribePointer() {
+  Display* display = user_.get();
+  const Window root = DefaultRootWindow(display);
+  Window rootReturn = None, child = None;
+  int x = 0, y = 0, windowX = 0, windowY = 0;
+  unsigned int buttons = 0;
+  XQueryPointer(display, root, &rootReturn, &child, &x, &y, &windowX, &windowY, &buttons);
+  const int grab = XGrabPointer(display, root, False, ButtonPressMask, GrabModeAsync, GrabModeAsync, None, None,
+                                CurrentTime);
+  if (grab == GrabSuccess) XUngrabPointer(display, CurrentTime);
+  XSync(display, False);
+  char text[160];
+  std::snprintf(text, sizeof text, "pointer at %d, %d over window 0x%lx, buttons 0x%x, %s", x, y, child, buttons,
+                grab == AlreadyGrabbed ? "grabbed by another client" : "not grabbed");
+  return text;
+}
+
+void ReliabilityTest::MovePointerWhileClicking(RootPoint p) {
+  auto pointerAt = [&] {
+    Window root = None, child = None;
+    int x = 0, y = 0, windowX = 0, windowY = 0;
+    unsigned int buttons = 0;
+    XQueryPointer(user_.get(), DefaultRootWindow(user_.get()), &root, &child, &x, &y, &windowX, &windowY, &buttons);
+    return x == p.x && y == p.y;
+  };
+  ASSERT_TRUE(WaitUntil([&] {
+    MovePointer(p);
+    // Several ticks later, still there.
+    for (int check = 0; check < 5; ++check) {
+      std::this_thread::sleep_for(30ms);
+      if (!pointerAt()) return false;
+    }
+    return true;
+  }, 5000ms)) << "the pointer does not stay at " << p.x << ", " << p.y;
+}
+
 void ReliabilityTest::CaptureAt(RootPoint p) {
-  MovePointer(p);
-  Press(XK_F1);
-  std::this_thread::sleep_for(300ms);
-  Press(XK_F1);
-  std::this_thread::sleep_for(300ms);
+  // The capture status label, as it shows now.
+  auto statusPixels = [&] {
+    const RootPoint origin = ClientOrigin();
+    const Point at = ClientPosition(Control::标签12);
+    const ControlSpec& spec = SpecOf(Control::标签12);
+    Screenshot shot(user_.get(), {origin.x + at.x, origin.y + at.y, spec.width, spec.height});
+    std::vector<PixelColor> pixels;
+    for (int y = 0; y < spec.height; ++y)
+      for (int x = 0; x < spec.width; ++x) pixels.push_back(shot.At(origin.x + at.x + x, origin.y + at.y + y));
+    return pixels;
+  };
+  MovePointerWhileClicking(p);
+  for (const char* state : {"on", "off"}) {
+    const std::vector<PixelColor> before = statusPixels();
+    Press(XK_F1);
+    ASSERT_TRUE(WaitUntil([&] { return statusPixels() != before; }, 5000ms))
+        << "标签12 did not show capture " << state;
+    // Capture on: its ticks, 10 ms apart, copy the point meanwhile.
+    std::this_thread::sleep_for(300ms);
+  }
 }
 
 void ReliabilityTest::StartLock() {

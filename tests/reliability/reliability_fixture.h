@@ -44,10 +44,17 @@ class ReliabilityTest : public ProgramTest {
   // Ctrl+V into whatever has the focus now.
   void PasteIntoFocus(const std::string& bytes);
 
-  // Moves the pointer to `p` and presses F1 twice, capture on and off. The
-  // capture's ticks read the pointer where it is when they run, so the
-  // pointer stays there until the program has surely taken both presses
-  // in, also when the sanitizer build slows it down.
+  // Moves the pointer to `p` while continuous clicking runs. Each of its
+  // clicks moves the pointer to where it read it an instant before, so a
+  // move of the test's that falls between the reading and the click is
+  // undone; moves again until the pointer stays.
+  void MovePointerWhileClicking(RootPoint p);
+
+  // Moves the pointer to `p` (as MovePointerWhileClicking) and presses F1 twice, capture on and off. The
+  // capture's ticks read the pointer where it is when they run, so after
+  // each press the test waits until 标签12 shows the program has taken it
+  // in (the lower part must be shown): a program slowed down by the
+  // sanitizers may be far behind its input.
   void CaptureAt(RootPoint p);
 
   // Clicks 按钮7 and answers the lock notice Yes when it comes.
@@ -65,6 +72,11 @@ class ReliabilityTest : public ProgramTest {
   void ExpectLockClicksAt(ProbeWindow& probe, const std::string& x, const std::string& y, RootPoint expected);
   // Expects that no click reaches the probe within `wait`.
   void ExpectNoClicks(ProbeWindow& probe, std::chrono::milliseconds wait = std::chrono::milliseconds(400));
+
+  // Where the pointer is, which window lies under it, and whether another
+  // client holds the pointer grabbed: for the messages of failed checks on
+  // clicks that did not arrive.
+  std::string DescribePointer();
 
   bool ProgramRuns() { return !program_->WaitForExit(std::chrono::milliseconds(0)).has_value(); }
 
