@@ -24,7 +24,7 @@ constexpr std::span<const std::string_view> kNoItems{};
 
 // Columns: id, name, kind, parent, left, top, width, height, start text, items,
 // selection, disabled, text limit, colour, word wrap, gradient, period, event.
-constexpr std::array<ControlSpec, kControlCount> kTable{{
+constexpr std::array<ControlRow, kControlCount> kTable{{
     {C::选择框2, "选择框2", K::CheckBox, kMain, 8, 96, 128, 24, "定时定位点击区显示", kNoItems, -1, false, 0, {}, false, false, 0, E::Clicked},
     {C::标签14, "标签14", K::Label, kMain, 136, 120, 56, 16, "Ondrave", kNoItems, -1, false, 0, Rgb{0, 96, 192}, false, true, 0, E::None},
     {C::超级链接框1, "超级链接框1", K::LinkLabel, kMain, 41, 139, 114, 16, "点我与作者临时会话", kNoItems, -1, false, 0, {}, false, false, 0, E::None},
@@ -73,12 +73,12 @@ static_assert(RowsInEnumOrder(), "the table rows must follow the Control enumera
 
 }  // namespace
 
-std::span<const ControlSpec> ControlTable() { return kTable; }
+std::span<const ControlRow> ControlTable() { return kTable; }
 
-const ControlSpec& SpecOf(Control c) { return kTable[static_cast<int>(c)]; }
+const ControlRow& RowOf(Control c) { return kTable[static_cast<int>(c)]; }
 
 Point ClientPosition(Control c) {
-  const ControlSpec& s = SpecOf(c);
+  const ControlRow& s = RowOf(c);
   if (!s.parent) return {s.left, s.top};
   const Point origin = ClientPosition(*s.parent);
   return {origin.x + s.left, origin.y + s.top};

@@ -32,7 +32,7 @@ struct Rgb {
   friend constexpr bool operator==(Rgb, Rgb) = default;
 };
 
-struct ControlSpec {
+struct ControlRow {
   Control id;
   std::string_view name;             // as the logic names it, UTF-8
   ControlKind kind;
@@ -51,7 +51,7 @@ struct ControlSpec {
 };
 
 // The main window's own attributes.
-struct MainWindowSpec {
+struct MainWindowAttributes {
   std::string_view title;
   int outerWidth, outerHeight;       // title bar and border included
   int tallHeight;                    // outer height with the lower part shown
@@ -59,11 +59,11 @@ struct MainWindowSpec {
   std::string_view windowClass;      // X11 WM_CLASS / Win32 class name
 };
 
-inline constexpr MainWindowSpec kMainWindow{
+inline constexpr MainWindowAttributes kMainWindow{
     "Ondrave鼠标连点器", 211, 183, 347, 32627, "ondrave-clicker"};
 
-std::span<const ControlSpec> ControlTable();
-const ControlSpec& SpecOf(Control c);
+std::span<const ControlRow> ControlTable();
+const ControlRow& RowOf(Control c);
 
 // Kinds that take part in the keyboard order (tab stops).
 constexpr bool IsTabStop(ControlKind k) {
@@ -78,11 +78,11 @@ Point ClientPosition(Control c);
 
 // The link label's target, an XMPP address, which the desktop hands to the
 // user's instant messenger to open a chat with the author; and its colours.
-struct LinkSpec {
+struct LinkAttributes {
   std::string_view target;
   Rgb normal, hovered, visited;
 };
-inline constexpr LinkSpec kLink{
+inline constexpr LinkAttributes kLink{
     "xmpp:author@ondrave.invalid?message", {0, 0, 255}, {51, 153, 255}, {128, 0, 0}};
 
 // The gradient behind 标签13 and 标签14: red, yellow, green from left to right.

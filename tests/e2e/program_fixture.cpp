@@ -55,7 +55,7 @@ RootPoint ProgramTest::ClientOrigin() {
 RootPoint ProgramTest::CentreOf(Control c) {
   const RootPoint origin = ClientOrigin();
   const Point p = ClientPosition(c);
-  const ControlSpec& s = SpecOf(c);
+  const ControlRow& s = RowOf(c);
   return {origin.x + p.x + s.width / 2, origin.y + p.y + s.height / 2};
 }
 

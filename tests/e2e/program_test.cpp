@@ -71,7 +71,7 @@ TEST_F(ProgramTest, IdentifiesItselfToTheDesktopAndCannotBeResized) {
 TEST_F(ProgramTest, TheGradientLabelsRunRedYellowGreenColumnByColumn) {
   const RootPoint origin = ClientOrigin();
   for (Control label : {Control::标签13, Control::标签14}) {
-    const ControlSpec& s = SpecOf(label);
+    const ControlRow& s = RowOf(label);
     const Point p = ClientPosition(label);
     Screenshot shot(user_.get(), {origin.x + p.x, origin.y + p.y, s.width, s.height});
     // The top row lies above the caption's glyphs.
@@ -217,7 +217,7 @@ TEST_F(ProgramTest, HelpShowsAMessageBoxWhileTheClockGoesOn) {
   // The clock label fills with red text within a second or two, box open or not.
   const RootPoint origin = ClientOrigin();
   const Point p = ClientPosition(Control::标签10);
-  const ControlSpec& s = SpecOf(Control::标签10);
+  const ControlRow& s = RowOf(Control::标签10);
   EXPECT_TRUE(WaitUntil([&] {
     Screenshot shot(user_.get(), {origin.x + p.x, origin.y + p.y, s.width, s.height});
     for (int y = 0; y < s.height; ++y)

@@ -11,7 +11,7 @@
 namespace ondrave::testing {
 
 HeadlessDesktop::HeadlessDesktop() {
-  for (const ControlSpec& s : ControlTable()) {
+  for (const ControlRow& s : ControlTable()) {
     Item item{s.kind, std::string(s.text)};
     item.selected = s.selectedIndex;
     item.period = s.period;
@@ -29,13 +29,13 @@ void HeadlessDesktop::Start(EventHandler& handler) {
   handler_ = &handler;
   handler.OnCreated();
   visible_ = 1;
-  focus_ = DefaultFocus([](Control c) { return IsTabStop(SpecOf(c).kind) && !SpecOf(c).disabled; });
+  focus_ = DefaultFocus([](Control c) { return IsTabStop(RowOf(c).kind) && !RowOf(c).disabled; });
 }
 
 HeadlessDesktop::Item& HeadlessDesktop::Of(Control c, ControlKind kind) {
   Item& item = controls_.at(c);
   if (item.kind != kind && !(kind == ControlKind::Label && item.kind == ControlKind::PushButton))
-    throw std::logic_error("property used on a control of another kind: " + std::string(SpecOf(c).name));
+    throw std::logic_error("property used on a control of another kind: " + std::string(RowOf(c).name));
   return item;
 }
 
@@ -112,20 +112,20 @@ std::int32_t HeadlessDesktop::SelectedIndex(Control list) { return Of(list, Cont
 
 void HeadlessDesktop::SetSelectedIndex(Control list, std::int32_t index) {
   Of(list, ControlKind::DropDownList).selected =
-      ClampSelection(index, static_cast<std::int32_t>(SpecOf(list).items.size()));
+      ClampSelection(index, static_cast<std::int32_t>(RowOf(list).items.size()));
 }
 
 void HeadlessDesktop::MoveFocus(Control c) {
   if (focus_ == c) return;
   const std::optional<Control> previous = focus_;
   focus_ = c;
-  if (previous && SpecOf(*previous).kind == ControlKind::EditBox) Raise(*previous, Event::LostFocus);
+  if (previous && RowOf(*previous).kind == ControlKind::EditBox) Raise(*previous, Event::LostFocus);
 }
 
 // ---- The user ----
 
 void HeadlessDesktop::ClickButton(Control c) {
-  const ControlSpec& s = SpecOf(c);
+  const ControlRow& s = RowOf(c);
   if (s.disabled) return;
   if (s.kind == ControlKind::CheckBox) {
     Item& box = Of(c, ControlKind::CheckBox);
@@ -138,28 +138,28 @@ void HeadlessDesktop::ClickButton(Control c) {
 }
 
 void HeadlessDesktop::ChooseItem(Control list, std::int32_t index) {
-  if (SpecOf(list).disabled) return;
+  if (RowOf(list).disabled) return;
   MoveFocus(list);
   SetSelectedIndex(list, index);
   Raise(list, Event::ItemSelected);
 }
 
 void HeadlessDesktop::Type(Control edit, std::string_view utf8) {
-  if (SpecOf(edit).disabled) return;
+  if (RowOf(edit).disabled) return;
   MoveFocus(edit);
   for (char ch : utf8) {
     // Multi-byte characters are never digits or "-": the filter drops them whole.
     if (static_cast<unsigned char>(ch) >= 0x80 || !EditAcceptsTypedChar(static_cast<unsigned char>(ch))) continue;
     Item& box = Of(edit, ControlKind::EditBox);
-    box.text += FitToLimit(std::string_view(&ch, 1), CharacterCount(box.text), 0, SpecOf(edit).textLimit);
+    box.text += FitToLimit(std::string_view(&ch, 1), CharacterCount(box.text), 0, RowOf(edit).textLimit);
   }
 }
 
 void HeadlessDesktop::Paste(Control edit, std::string_view utf8) {
-  if (SpecOf(edit).disabled) return;
+  if (RowOf(edit).disabled) return;
   MoveFocus(edit);
   Item& box = Of(edit, ControlKind::EditBox);
-  box.text += FitToLimit(utf8, CharacterCount(box.text), 0, SpecOf(edit).textLimit);
+  box.text += FitToLimit(utf8, CharacterCount(box.text), 0, RowOf(edit).textLimit);
 }
 
 void HeadlessDesktop::ClearText(Control edit) { Of(edit, ControlKind::EditBox).text.clear(); }

@@ -117,7 +117,7 @@ TEST_F(HostileInputTest, EveryBoxSurvivesEveryKindOfPaste) {
   for (Control box : {Control::编辑框2, Control::编辑框3, Control::编辑框6, Control::编辑框4, Control::编辑框5}) {
     for (const std::string& text : kinds) {
       PasteInto(box, text);
-      ASSERT_TRUE(ProgramRuns()) << "ended after a paste into " << SpecOf(box).name << ":\n" << program_->Output();
+      ASSERT_TRUE(ProgramRuns()) << "ended after a paste into " << RowOf(box).name << ":\n" << program_->Output();
     }
   }
 

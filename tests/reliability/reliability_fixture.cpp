@@ -172,11 +172,11 @@ void ReliabilityTest::CaptureAt(RootPoint p) {
   auto statusPixels = [&] {
     const RootPoint origin = ClientOrigin();
     const Point at = ClientPosition(Control::标签12);
-    const ControlSpec& spec = SpecOf(Control::标签12);
-    Screenshot shot(user_.get(), {origin.x + at.x, origin.y + at.y, spec.width, spec.height});
+    const ControlRow& entry = RowOf(Control::标签12);
+    Screenshot shot(user_.get(), {origin.x + at.x, origin.y + at.y, entry.width, entry.height});
     std::vector<PixelColor> pixels;
-    for (int y = 0; y < spec.height; ++y)
-      for (int x = 0; x < spec.width; ++x) pixels.push_back(shot.At(origin.x + at.x + x, origin.y + at.y + y));
+    for (int y = 0; y < entry.height; ++y)
+      for (int x = 0; x < entry.width; ++x) pixels.push_back(shot.At(origin.x + at.x + x, origin.y + at.y + y));
     return pixels;
   };
   MovePointerWhileClicking(p);

@@ -98,7 +98,7 @@ TEST_F(DispatchTest, FeedbackWithAnUnknownIdOrOnAnotherLabelDoesNothing) {
 
 TEST(BindingTest, TheLogicHandlesExactlyThePairsTheWindowTableBinds) {
   const Event events[] = {Event::Clicked, Event::ItemSelected, Event::LostFocus, Event::Feedback, Event::Tick};
-  for (const ControlSpec& s : ControlTable())
+  for (const ControlRow& s : ControlTable())
     for (Event e : events)
       EXPECT_EQ(Controller::IsBound(s.id, e), s.boundEvent == e) << s.name << " event " << static_cast<int>(e);
 }

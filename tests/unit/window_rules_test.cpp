@@ -14,7 +14,7 @@ namespace {
 
 TEST(WindowTableTest, HoldsTheControlsByKindAndPlacesGroupChildrenAtTheirOffsets) {
   std::map<ControlKind, int> byKind;
-  for (const ControlSpec& s : ControlTable()) ++byKind[s.kind];
+  for (const ControlRow& s : ControlTable()) ++byKind[s.kind];
   EXPECT_EQ(ControlTable().size(), 37u);
   EXPECT_EQ(byKind[ControlKind::Timer], 5);
   EXPECT_EQ(byKind[ControlKind::EditBox], 6);
@@ -23,12 +23,12 @@ TEST(WindowTableTest, HoldsTheControlsByKindAndPlacesGroupChildrenAtTheirOffsets
   const std::tuple<Control, int, int> positions[] = {
       {Control::编辑框2, 9, 237}, {Control::按钮6, 7, 255}, {Control::组合框2, 74, 19}, {Control::编辑框4, 59, 184}};
   for (auto [c, x, y] : positions) {
-    EXPECT_EQ(ClientPosition(c).x, x) << SpecOf(c).name;
-    EXPECT_EQ(ClientPosition(c).y, y) << SpecOf(c).name;
+    EXPECT_EQ(ClientPosition(c).x, x) << RowOf(c).name;
+    EXPECT_EQ(ClientPosition(c).y, y) << RowOf(c).name;
   }
-  EXPECT_EQ(SpecOf(Control::组合框2).items.size(), 40u);
-  EXPECT_EQ(SpecOf(Control::组合框2).items[31], "F6");
-  EXPECT_EQ(SpecOf(Control::组合框1).items[SpecOf(Control::组合框1).selectedIndex], "左键单击");
+  EXPECT_EQ(RowOf(Control::组合框2).items.size(), 40u);
+  EXPECT_EQ(RowOf(Control::组合框2).items[31], "F6");
+  EXPECT_EQ(RowOf(Control::组合框1).items[RowOf(Control::组合框1).selectedIndex], "左键单击");
 }
 
 TEST(GradientTest, RunsRedYellowGreenAndCutsTowardsZero) {
@@ -88,15 +88,15 @@ TEST(KeyboardRulesTest, TheTextLimitKeepsWhatFitsAtCharacterBoundaries) {
 }
 
 TEST(KeyboardRulesTest, TabVisitsTheControlsAgainstTheTableAndWraps) {
-  const InKeyboardOrder startingStates = [](Control c) { return IsTabStop(SpecOf(c).kind) && !SpecOf(c).disabled; };
+  const InKeyboardOrder startingStates = [](Control c) { return IsTabStop(RowOf(c).kind) && !RowOf(c).disabled; };
   const std::vector<Control> expected{Control::编辑框2, Control::编辑框3, Control::按钮6, Control::编辑框5,
                                       Control::按钮7,   Control::按钮8,   Control::编辑框4, Control::组合框2,
                                       Control::选择框1, Control::编辑框6, Control::按钮1,  Control::按钮2,
                                       Control::选择框2, Control::编辑框2};
   ASSERT_EQ(DefaultFocus(startingStates), Control::编辑框2);
   for (std::size_t i = 0; i + 1 < expected.size(); ++i) {
-    EXPECT_EQ(TabTarget(expected[i], true, startingStates), expected[i + 1]) << SpecOf(expected[i]).name;
-    EXPECT_EQ(TabTarget(expected[i + 1], false, startingStates), expected[i]) << SpecOf(expected[i + 1]).name;
+    EXPECT_EQ(TabTarget(expected[i], true, startingStates), expected[i + 1]) << RowOf(expected[i]).name;
+    EXPECT_EQ(TabTarget(expected[i + 1], false, startingStates), expected[i]) << RowOf(expected[i + 1]).name;
   }
   // A focused control outside the order counts at its own place.
   EXPECT_EQ(TabTarget(Control::标签8, true, startingStates), Control::编辑框5);

@@ -91,8 +91,8 @@ void ProgramDriver::MovePointer(RootPoint p) {
 void ProgramDriver::ClickControl(Control c) {
   const RootPoint origin = ClientOrigin();
   const Point position = ClientPosition(c);
-  const ControlSpec& spec = SpecOf(c);
-  MovePointer({origin.x + position.x + spec.width / 2, origin.y + position.y + spec.height / 2});
+  const ControlRow& entry = RowOf(c);
+  MovePointer({origin.x + position.x + entry.width / 2, origin.y + position.y + entry.height / 2});
   XTestFakeButtonEvent(user_.get(), 1, True, CurrentTime);
   XTestFakeButtonEvent(user_.get(), 1, False, CurrentTime);
   XSync(user_.get(), False);

@@ -4,13 +4,13 @@
 
 namespace ondrave::fltk {
 
-CheckBox::CheckBox(const ControlSpec& spec, ControlHost& host)
-    : Fl_Check_Button(BoundsOf(spec).x, BoundsOf(spec).y, spec.width, spec.height), ControlWidget(spec, host) {
-  copy_label(std::string(spec.text).c_str());
+CheckBox::CheckBox(const ControlRow& entry, ControlHost& host)
+    : Fl_Check_Button(BoundsOf(entry).x, BoundsOf(entry).y, entry.width, entry.height), ControlWidget(entry, host) {
+  copy_label(std::string(entry.text).c_str());
   // Plain text: "&" in a caption is no shortcut here.
   clear_flag(SHORTCUT_LABEL);
   callback(OnToggle);
-  if (spec.disabled) deactivate();
+  if (entry.disabled) deactivate();
 }
 
 int CheckBox::handle(int event) {
@@ -21,7 +21,7 @@ int CheckBox::handle(int event) {
 
 void CheckBox::OnToggle(Fl_Widget* box, void*) {
   auto* self = static_cast<CheckBox*>(box);
-  self->host().Raise(self->spec().id, Event::Clicked);
+  self->host().Raise(self->entry().id, Event::Clicked);
 }
 
 }  // namespace ondrave::fltk

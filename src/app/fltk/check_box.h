@@ -10,7 +10,7 @@ namespace ondrave::fltk {
 
 class CheckBox : public Fl_Check_Button, public ControlWidget {
  public:
-  CheckBox(const ControlSpec& spec, ControlHost& host);
+  CheckBox(const ControlRow& entry, ControlHost& host);
 
  protected:
   int handle(int event) override;

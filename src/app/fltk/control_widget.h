@@ -28,19 +28,19 @@ class ControlHost {
 
 class ControlWidget {
  public:
-  ControlWidget(const ControlSpec& spec, ControlHost& host) : spec_(spec), host_(host) {}
+  ControlWidget(const ControlRow& entry, ControlHost& host) : entry_(entry), host_(host) {}
   virtual ~ControlWidget() = default;
-  const ControlSpec& spec() const { return spec_; }
+  const ControlRow& entry() const { return entry_; }
 
  protected:
   ControlHost& host() const { return host_; }
   // For handle(): tells the window when the widget loses the focus.
   void NoteFocusEvent(int event) const {
-    if (event == FL_UNFOCUS) host_.FocusLeft(spec_.id);
+    if (event == FL_UNFOCUS) host_.FocusLeft(entry_.id);
   }
 
  private:
-  const ControlSpec& spec_;
+  const ControlRow& entry_;
   ControlHost& host_;
 };
 
@@ -56,9 +56,9 @@ class Captioned {
 
 // Where a control lies in the window: FLTK places every widget in its
 // window's coordinates, also those inside a group box.
-inline Rect BoundsOf(const ControlSpec& spec) {
-  const Point at = ClientPosition(spec.id);
-  return {at.x, at.y, spec.width, spec.height};
+inline Rect BoundsOf(const ControlRow& entry) {
+  const Point at = ClientPosition(entry.id);
+  return {at.x, at.y, entry.width, entry.height};
 }
 
 }  // namespace ondrave::fltk

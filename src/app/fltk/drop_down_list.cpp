@@ -9,12 +9,12 @@
 
 namespace ondrave::fltk {
 
-DropDownList::DropDownList(const ControlSpec& spec, ControlHost& host)
-    : Fl_Choice(BoundsOf(spec).x, BoundsOf(spec).y, spec.width, spec.height), ControlWidget(spec, host) {
+DropDownList::DropDownList(const ControlRow& entry, ControlHost& host)
+    : Fl_Choice(BoundsOf(entry).x, BoundsOf(entry).y, entry.width, entry.height), ControlWidget(entry, host) {
   // Items made as menu entries directly: add() would read "/", "&" and "_"
   // in an item as menu syntax. copy() copies the entries but not their
   // texts, which therefore live in itemTexts_.
-  itemTexts_.assign(spec.items.begin(), spec.items.end());
+  itemTexts_.assign(entry.items.begin(), entry.items.end());
   std::vector<Fl_Menu_Item> items;
   for (const std::string& text : itemTexts_)
     items.push_back({text.c_str(), 0, nullptr, nullptr, 0, FL_NORMAL_LABEL, FL_HELVETICA, kTextSize, FL_BLACK});
@@ -25,14 +25,14 @@ DropDownList::DropDownList(const ControlSpec& spec, ControlHost& host)
   // A choice of the same item again is a choice too.
   when(FL_WHEN_RELEASE_ALWAYS);
   callback(OnChoice);
-  SetSelectedIndex(spec.selectedIndex);
-  if (spec.disabled) deactivate();
+  SetSelectedIndex(entry.selectedIndex);
+  if (entry.disabled) deactivate();
 }
 
 DropDownList::~DropDownList() { Fl::remove_timeout(RaiseItemSelected, this); }
 
 void DropDownList::SetSelectedIndex(std::int32_t index) {
-  const std::int32_t clamped = ClampSelection(index, static_cast<std::int32_t>(spec().items.size()));
+  const std::int32_t clamped = ClampSelection(index, static_cast<std::int32_t>(entry().items.size()));
   if (clamped < 0) {
     value(static_cast<const Fl_Menu_Item*>(nullptr));
   } else {
@@ -55,7 +55,7 @@ void DropDownList::OnChoice(Fl_Widget* list, void*) {
 
 void DropDownList::RaiseItemSelected(void* list) {
   auto* self = static_cast<DropDownList*>(list);
-  self->host().Raise(self->spec().id, Event::ItemSelected);
+  self->host().Raise(self->entry().id, Event::ItemSelected);
 }
 
 }  // namespace ondrave::fltk

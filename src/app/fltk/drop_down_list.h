@@ -16,7 +16,7 @@ namespace ondrave::fltk {
 
 class DropDownList : public Fl_Choice, public ControlWidget {
  public:
-  DropDownList(const ControlSpec& spec, ControlHost& host);
+  DropDownList(const ControlRow& entry, ControlHost& host);
   ~DropDownList() override;
 
   // -1 when no item is selected.

@@ -17,23 +17,23 @@ namespace {
 constexpr int kEdgeThickness = 2;
 
 // A box lower than its text and its border is made that high at creation.
-int HeightFor(const ControlSpec& spec) {
+int HeightFor(const ControlRow& entry) {
   // Measured in the current face: fl_height(font, size) would afterwards
   // restore the toolkit's previous face, opening a second copy of the
   // Chinese face (about 750 KB of glyph tables) that nothing draws with.
   UseControlFont();
-  return std::max(spec.height, fl_height() + 2 * kEdgeThickness);
+  return std::max(entry.height, fl_height() + 2 * kEdgeThickness);
 }
 
 }  // namespace
 
-EditBox::EditBox(const ControlSpec& spec, ControlHost& host)
-    : Fl_Input(BoundsOf(spec).x, BoundsOf(spec).y, spec.width, HeightFor(spec)), ControlWidget(spec, host) {
+EditBox::EditBox(const ControlRow& entry, ControlHost& host)
+    : Fl_Input(BoundsOf(entry).x, BoundsOf(entry).y, entry.width, HeightFor(entry)), ControlWidget(entry, host) {
   textsize(kTextSize);
   // The box raises no callback of its own: its events are LostFocus only.
   when(FL_WHEN_NEVER);
-  SetText(spec.text);
-  if (spec.disabled) deactivate();
+  SetText(entry.text);
+  if (entry.disabled) deactivate();
 }
 
 void EditBox::SetText(std::string_view text) {
@@ -89,7 +89,7 @@ void EditBox::Insert(std::string_view text) {
   const int from = std::min(position(), mark()), to = std::max(position(), mark());
   const std::string current = value();
   const std::size_t selected = CharacterCount(std::string_view(current).substr(from, to - from));
-  const std::string fitting = FitToLimit(text, CharacterCount(current), selected, spec().textLimit);
+  const std::string fitting = FitToLimit(text, CharacterCount(current), selected, entry().textLimit);
   if (fitting.empty()) return;
   replace(from, to, fitting.data(), static_cast<int>(fitting.size()));
 }

@@ -13,7 +13,7 @@ namespace ondrave::fltk {
 
 class EditBox : public Fl_Input, public ControlWidget {
  public:
-  EditBox(const ControlSpec& spec, ControlHost& host);
+  EditBox(const ControlRow& entry, ControlHost& host);
 
   std::string Text() const { return value(); }
   // Shows the text with the caret at its start, as at creation.

@@ -16,12 +16,12 @@ constexpr int kCaptionMargin = 2;
 
 }  // namespace
 
-GroupBox::GroupBox(const ControlSpec& spec, ControlHost& host)
-    : Fl_Group(BoundsOf(spec).x, BoundsOf(spec).y, spec.width, spec.height), ControlWidget(spec, host) {
+GroupBox::GroupBox(const ControlRow& entry, ControlHost& host)
+    : Fl_Group(BoundsOf(entry).x, BoundsOf(entry).y, entry.width, entry.height), ControlWidget(entry, host) {
   end();
   // Children keep their places; the window never resizes them anyway.
   resizable(nullptr);
-  if (spec.disabled) deactivate();
+  if (entry.disabled) deactivate();
 }
 
 void GroupBox::draw() {
@@ -33,12 +33,12 @@ void GroupBox::draw() {
     const int captionHeight = fl_height();
     const int frameTop = y() + captionHeight / 2;
     draw_box(FL_ENGRAVED_FRAME, x(), frameTop, w(), h() - captionHeight / 2, FL_BACKGROUND_COLOR);
-    const std::string caption(spec().text);
+    const std::string caption(entry().text);
     const int captionWidth = static_cast<int>(TextWidth(caption) + 0.5);
     const Rect captionArea{x() + kCaptionIndent, y(), captionWidth, captionHeight};
     fl_rectf(captionArea.x - kCaptionMargin, captionArea.y, captionArea.w + 2 * kCaptionMargin, captionArea.h,
              FL_BACKGROUND_COLOR);
-    DrawLines({caption}, captionArea, Across::Left, Down::Top, ToFlColor(spec().colour.value_or(Rgb{0, 0, 0})),
+    DrawLines({caption}, captionArea, Across::Left, Down::Top, ToFlColor(entry().colour.value_or(Rgb{0, 0, 0})),
               {x(), y(), w(), h()});
     fl_pop_clip();
   }

@@ -11,7 +11,7 @@ namespace ondrave::fltk {
 
 class GroupBox : public Fl_Group, public ControlWidget {
  public:
-  GroupBox(const ControlSpec& spec, ControlHost& host);
+  GroupBox(const ControlRow& entry, ControlHost& host);
 
  protected:
   void draw() override;

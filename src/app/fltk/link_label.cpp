@@ -8,10 +8,10 @@
 
 namespace ondrave::fltk {
 
-LinkLabel::LinkLabel(const ControlSpec& spec, ControlHost& host)
-    : Fl_Widget(BoundsOf(spec).x, BoundsOf(spec).y, spec.width, spec.height),
-      ControlWidget(spec, host),
-      caption_(spec.text),
+LinkLabel::LinkLabel(const ControlRow& entry, ControlHost& host)
+    : Fl_Widget(BoundsOf(entry).x, BoundsOf(entry).y, entry.width, entry.height),
+      ControlWidget(entry, host),
+      caption_(entry.text),
       target_(kLink.target) {}
 
 void LinkLabel::SetCaption(std::string_view caption) {

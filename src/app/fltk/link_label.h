@@ -15,7 +15,7 @@ namespace ondrave::fltk {
 
 class LinkLabel : public Fl_Widget, public ControlWidget, public Captioned {
  public:
-  LinkLabel(const ControlSpec& spec, ControlHost& host);
+  LinkLabel(const ControlRow& entry, ControlHost& host);
 
   std::string Caption() const override { return caption_; }
   void SetCaption(std::string_view caption) override;

@@ -38,18 +38,18 @@ MainWindow::MainWindow()
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::AddControl(const ControlSpec& spec) {
-  const int index = static_cast<int>(spec.id);
-  if (spec.kind == ControlKind::Timer) {
-    timers_[index] = std::make_unique<TimerControl>(spec.period, [this, id = spec.id] { Raise(id, Event::Tick); });
+void MainWindow::AddControl(const ControlRow& entry) {
+  const int index = static_cast<int>(entry.id);
+  if (entry.kind == ControlKind::Timer) {
+    timers_[index] = std::make_unique<TimerControl>(entry.period, [this, id = entry.id] { Raise(id, Event::Tick); });
     return;
   }
-  Fl_Widget* widget = MakeWidget(spec, *this);
+  Fl_Widget* widget = MakeWidget(entry, *this);
   // A parent group box comes later in the table, so it is made already.
-  auto* parent = spec.parent ? dynamic_cast<Fl_Group*>(WidgetOf(*spec.parent)) : static_cast<Fl_Group*>(this);
+  auto* parent = entry.parent ? dynamic_cast<Fl_Group*>(WidgetOf(*entry.parent)) : static_cast<Fl_Group*>(this);
   if (widget == nullptr || parent == nullptr)
-    FatalError("无法创建控件 " + std::string(spec.name) + "。\nCannot create the control " +
-               std::string(spec.name) + ".");
+    FatalError("无法创建控件 " + std::string(entry.name) + "。\nCannot create the control " +
+               std::string(entry.name) + ".");
   parent->add(widget);
   widgets_[index] = widget;
 }
@@ -73,7 +73,7 @@ void MainWindow::Raise(Control c, Event e, std::int32_t arg1, std::int32_t arg2)
 
 void MainWindow::DeliverFeedback(Control label, std::int32_t arg1, std::int32_t arg2) {
   // Feedback is an event of labels only.
-  if (SpecOf(label).kind == ControlKind::Label) Raise(label, Event::Feedback, arg1, arg2);
+  if (RowOf(label).kind == ControlKind::Label) Raise(label, Event::Feedback, arg1, arg2);
 }
 
 void MainWindow::OnCloseRequest(Fl_Widget* window, void*) {
@@ -159,7 +159,7 @@ void MainWindow::RestoreFocus() {
 void MainWindow::FocusLeft(Control c) {
   // Focus leaving the window altogether is its deactivation.
   if (!contains(Fl::focus())) rememberedFocus_ = c;
-  if (SpecOf(c).kind == ControlKind::EditBox) Raise(c, Event::LostFocus);
+  if (RowOf(c).kind == ControlKind::EditBox) Raise(c, Event::LostFocus);
 }
 
 std::optional<Control> MainWindow::FocusedControl() const {
@@ -176,7 +176,7 @@ bool MainWindow::FocusOnDisabledControl() const {
 
 bool MainWindow::InKeyboardOrder(Control c) const {
   const Fl_Widget* widget = WidgetOf(c);
-  if (widget == nullptr || !IsTabStop(SpecOf(c).kind) || !widget->active_r()) return false;
+  if (widget == nullptr || !IsTabStop(RowOf(c).kind) || !widget->active_r()) return false;
   // Visible as a control, whether or not the window is on the screen and
   // whether or not the control lies inside the window's client area.
   for (const Fl_Widget* w = widget; w != nullptr && w != this; w = w->parent())

@@ -77,7 +77,7 @@ class MainWindow final : public Fl_Double_Window, public ControlModel, public Co
   template <class Widget>
   Widget* As(Control c) const;
   Fl_Widget* WidgetOf(Control c) const { return widgets_[static_cast<int>(c)]; }
-  void AddControl(const ControlSpec& spec);
+  void AddControl(const ControlRow& entry);
   void ShowAgain();
   void RestoreFocus();
   void PlaceClient(Rect client);

@@ -6,10 +6,10 @@
 
 namespace ondrave::fltk {
 
-PaintedLabel::PaintedLabel(const ControlSpec& spec, ControlHost& host)
-    : Fl_Widget(BoundsOf(spec).x, BoundsOf(spec).y, spec.width, spec.height),
-      ControlWidget(spec, host),
-      caption_(spec.text) {}
+PaintedLabel::PaintedLabel(const ControlRow& entry, ControlHost& host)
+    : Fl_Widget(BoundsOf(entry).x, BoundsOf(entry).y, entry.width, entry.height),
+      ControlWidget(entry, host),
+      caption_(entry.text) {}
 
 void PaintedLabel::SetCaption(std::string_view caption) {
   caption_ = caption;
@@ -17,7 +17,7 @@ void PaintedLabel::SetCaption(std::string_view caption) {
 }
 
 void PaintedLabel::DrawBackground() const {
-  if (!spec().gradient) {
+  if (!entry().gradient) {
     fl_rectf(x(), y(), w(), h(), FL_BACKGROUND_COLOR);
     return;
   }
@@ -31,8 +31,8 @@ void PaintedLabel::DrawBackground() const {
 void PaintedLabel::draw() {
   DrawBackground();
   const Rect bounds{x(), y(), w(), h()};
-  const Fl_Color colour = ToFlColor(spec().colour.value_or(Rgb{0, 0, 0}));
-  if (spec().wordWrap) {
+  const Fl_Color colour = ToFlColor(entry().colour.value_or(Rgb{0, 0, 0}));
+  if (entry().wordWrap) {
     DrawLines(WrapCaption(caption_, w()), bounds, Across::Left, Down::Top, colour, bounds);
   } else {
     DrawLines({caption_}, bounds, Across::Left, Down::Centre, colour, bounds);

@@ -14,7 +14,7 @@ namespace ondrave::fltk {
 
 class PaintedLabel : public Fl_Widget, public ControlWidget, public Captioned {
  public:
-  PaintedLabel(const ControlSpec& spec, ControlHost& host);
+  PaintedLabel(const ControlRow& entry, ControlHost& host);
 
   std::string Caption() const override { return caption_; }
   void SetCaption(std::string_view caption) override;

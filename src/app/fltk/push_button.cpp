@@ -7,12 +7,12 @@
 
 namespace ondrave::fltk {
 
-PushButton::PushButton(const ControlSpec& spec, ControlHost& host)
-    : Fl_Button(BoundsOf(spec).x, BoundsOf(spec).y, spec.width, spec.height),
-      ControlWidget(spec, host),
-      caption_(spec.text) {
+PushButton::PushButton(const ControlRow& entry, ControlHost& host)
+    : Fl_Button(BoundsOf(entry).x, BoundsOf(entry).y, entry.width, entry.height),
+      ControlWidget(entry, host),
+      caption_(entry.text) {
   callback(OnClick);
-  if (spec.disabled) deactivate();
+  if (entry.disabled) deactivate();
 }
 
 void PushButton::SetCaption(std::string_view caption) {
@@ -38,7 +38,7 @@ int PushButton::handle(int event) {
 
 void PushButton::OnClick(Fl_Widget* button, void*) {
   auto* self = static_cast<PushButton*>(button);
-  self->host().Raise(self->spec().id, Event::Clicked);
+  self->host().Raise(self->entry().id, Event::Clicked);
 }
 
 }  // namespace ondrave::fltk

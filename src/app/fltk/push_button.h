@@ -13,7 +13,7 @@ namespace ondrave::fltk {
 
 class PushButton : public Fl_Button, public ControlWidget, public Captioned {
  public:
-  PushButton(const ControlSpec& spec, ControlHost& host);
+  PushButton(const ControlRow& entry, ControlHost& host);
 
   std::string Caption() const override { return caption_; }
   void SetCaption(std::string_view caption) override;

@@ -13,11 +13,11 @@
 namespace ondrave::fltk {
 namespace {
 
-using Maker = Fl_Widget* (*)(const ControlSpec&, ControlHost&);
+using Maker = Fl_Widget* (*)(const ControlRow&, ControlHost&);
 
 template <class Widget>
-Fl_Widget* Make(const ControlSpec& spec, ControlHost& host) {
-  return new Widget(spec, host);
+Fl_Widget* Make(const ControlRow& entry, ControlHost& host) {
+  return new Widget(entry, host);
 }
 
 struct KindMaker {
@@ -38,9 +38,9 @@ constexpr std::array<KindMaker, 8> kMakers{{
 
 }  // namespace
 
-Fl_Widget* MakeWidget(const ControlSpec& spec, ControlHost& host) {
+Fl_Widget* MakeWidget(const ControlRow& entry, ControlHost& host) {
   for (const KindMaker& maker : kMakers)
-    if (maker.kind == spec.kind) return maker.make ? maker.make(spec, host) : nullptr;
+    if (maker.kind == entry.kind) return maker.make ? maker.make(entry, host) : nullptr;
   return nullptr;
 }
 

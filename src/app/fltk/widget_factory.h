@@ -9,6 +9,6 @@ namespace ondrave::fltk {
 
 // The widget of a row, placed at its rectangle; none for a timer, which
 // has no face on the screen.
-Fl_Widget* MakeWidget(const ControlSpec& spec, ControlHost& host);
+Fl_Widget* MakeWidget(const ControlRow& entry, ControlHost& host);
 
 }  // namespace ondrave::fltk

@@ -55,58 +55,58 @@ int EditBoxMinimumHeight(HWND main, HFONT font) {
   return measured ? metrics.tmHeight + 2 * GetSystemMetrics(SM_CYEDGE) : 0;
 }
 
-int CreationHeight(const ControlSpec& spec, int editBoxMinimum) {
-  if (spec.kind == ControlKind::DropDownList) return kDropDownListHeight;
-  if (spec.kind == ControlKind::EditBox) return std::max(spec.height, editBoxMinimum);
-  return spec.height;
+int CreationHeight(const ControlRow& entry, int editBoxMinimum) {
+  if (entry.kind == ControlKind::DropDownList) return kDropDownListHeight;
+  if (entry.kind == ControlKind::EditBox) return std::max(entry.height, editBoxMinimum);
+  return entry.height;
 }
 
-bool FillList(HWND list, const ControlSpec& spec) {
-  for (std::string_view item : spec.items) {
+bool FillList(HWND list, const ControlRow& entry) {
+  for (std::string_view item : entry.items) {
     const LRESULT added = SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
     if (added == CB_ERR || added == CB_ERRSPACE) return false;
   }
-  SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(spec.selectedIndex), 0);
+  SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(entry.selectedIndex), 0);
   return true;
 }
 
 // What a control needs after CreateWindowExW, by kind.
-bool SetUp(ControlRecord& record, const ControlSpec& spec) {
-  switch (spec.kind) {
+bool SetUp(ControlRecord& record, const ControlRow& entry) {
+  switch (entry.kind) {
     case ControlKind::EditBox:
-      SendMessageW(record.hwnd, EM_LIMITTEXT, static_cast<WPARAM>(spec.textLimit), 0);
+      SendMessageW(record.hwnd, EM_LIMITTEXT, static_cast<WPARAM>(entry.textLimit), 0);
       SendMessageW(record.hwnd, EM_SETSEL, 0, 0);  // the caret at the start of the text
       break;
     case ControlKind::DropDownList:
-      if (!FillList(record.hwnd, spec)) return false;
+      if (!FillList(record.hwnd, entry)) return false;
       break;
     case ControlKind::Timer:
-      StartTimerAtCreation(record, spec.period);
+      StartTimerAtCreation(record, entry.period);
       break;
     default:
       break;
   }
-  return !NeedsSubclass(spec.kind) || Subclass(record, spec.kind);
+  return !NeedsSubclass(entry.kind) || Subclass(record, entry.kind);
 }
 
-void CreateControl(const ControlSpec& spec, HWND main, HINSTANCE instance, HFONT font, int editBoxMinimum,
+void CreateControl(const ControlRow& entry, HWND main, HINSTANCE instance, HFONT font, int editBoxMinimum,
                    ControlRecord& record, EventSink& sink) {
-  record.id = spec.id;
+  record.id = entry.id;
   record.sink = &sink;
-  record.caption = std::string(spec.text);
-  const KindRealisation& kind = RealisationOf(spec.kind);
-  const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind.style | (spec.disabled ? WS_DISABLED : 0);
+  record.caption = std::string(entry.text);
+  const KindRealisation& kind = RealisationOf(entry.kind);
+  const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind.style | (entry.disabled ? WS_DISABLED : 0);
   // The program's own classes take the record from the creation parameter.
-  record.hwnd = CreateWindowExW(kind.exStyle, kind.className, Widen(spec.text).c_str(), style, spec.left, spec.top,
-                                spec.width, CreationHeight(spec, editBoxMinimum), main,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(spec.id))), instance, &record);
+  record.hwnd = CreateWindowExW(kind.exStyle, kind.className, Widen(entry.text).c_str(), style, entry.left, entry.top,
+                                entry.width, CreationHeight(entry, editBoxMinimum), main,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(entry.id))), instance, &record);
   if (record.hwnd == nullptr) ControlNotCreated();
   SendMessageW(record.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  if (!SetUp(record, spec)) ControlNotCreated();
+  if (!SetUp(record, entry)) ControlNotCreated();
 }
 
 // The nearest earlier row with the same parent, which the control lies under.
-const ControlSpec* SiblingAbove(std::span<const ControlSpec> table, std::size_t row) {
+const ControlRow* SiblingAbove(std::span<const ControlRow> table, std::size_t row) {
   for (std::size_t above = row; above-- > 0;)
     if (table[above].parent == table[row].parent) return &table[above];
   return nullptr;
@@ -115,28 +115,28 @@ const ControlSpec* SiblingAbove(std::span<const ControlSpec> table, std::size_t 
 }  // namespace
 
 void CreateControls(HWND main, HINSTANCE instance, HFONT font, ControlRecords& records, EventSink& sink) {
-  const std::span<const ControlSpec> table = ControlTable();
+  const std::span<const ControlRow> table = ControlTable();
   const int editBoxMinimum = EditBoxMinimumHeight(main, font);
   auto recordOf = [&records](Control c) -> ControlRecord& { return records[static_cast<std::size_t>(c)]; };
 
   for (auto row = table.rbegin(); row != table.rend(); ++row)
     CreateControl(*row, main, instance, font, editBoxMinimum, recordOf(row->id), sink);
 
-  for (const ControlSpec& spec : table) {
-    if (!spec.parent) continue;
-    const HWND control = recordOf(spec.id).hwnd;
-    if (SetParent(control, recordOf(*spec.parent).hwnd) == nullptr) ControlNotCreated();
-    SetWindowPos(control, nullptr, spec.left, spec.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  for (const ControlRow& entry : table) {
+    if (!entry.parent) continue;
+    const HWND control = recordOf(entry.id).hwnd;
+    if (SetParent(control, recordOf(*entry.parent).hwnd) == nullptr) ControlNotCreated();
+    SetWindowPos(control, nullptr, entry.left, entry.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 
   for (std::size_t row = 0; row < table.size(); ++row) {
-    const ControlSpec* above = SiblingAbove(table, row);
+    const ControlRow* above = SiblingAbove(table, row);
     const HWND insertAfter = above != nullptr ? recordOf(above->id).hwnd : HWND_TOP;
     SetWindowPos(recordOf(table[row].id).hwnd, insertAfter, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
   }
 
-  for (const ControlSpec& spec : table)
-    ShowWindow(recordOf(spec.id).hwnd, spec.kind == ControlKind::Timer ? SW_HIDE : SW_SHOWNA);
+  for (const ControlRow& entry : table)
+    ShowWindow(recordOf(entry.id).hwnd, entry.kind == ControlKind::Timer ? SW_HIDE : SW_SHOWNA);
 }
 
 }  // namespace ondrave::win32

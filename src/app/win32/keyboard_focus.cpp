@@ -13,7 +13,7 @@ bool Held(int virtualKey) { return (GetKeyState(virtualKey) & 0x8000) != 0; }
 
 bool MainWindow::InKeyboardOrder(Control c) const {
   const HWND control = Record(c).hwnd;
-  return IsTabStop(SpecOf(c).kind) && IsWindowVisible(control) && IsWindowEnabled(control);
+  return IsTabStop(RowOf(c).kind) && IsWindowVisible(control) && IsWindowEnabled(control);
 }
 
 std::optional<Control> MainWindow::ControlOfWindow(HWND hwnd) const {

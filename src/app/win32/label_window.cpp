@@ -28,13 +28,13 @@ void Paint(HWND hwnd, const ControlRecord& record) {
   if (dc == nullptr) return;
   RECT client;
   GetClientRect(hwnd, &client);
-  const ControlSpec& spec = SpecOf(record.id);
-  if (spec.gradient)
+  const ControlRow& entry = RowOf(record.id);
+  if (entry.gradient)
     FillGradient(dc, client);
   else
     FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-  DrawWindowText(dc, record, WindowText(hwnd), spec.colour.value_or(kDefaultTextColour), client,
-                 spec.wordWrap ? kWordWrap : kSingleLine);
+  DrawWindowText(dc, record, WindowText(hwnd), entry.colour.value_or(kDefaultTextColour), client,
+                 entry.wordWrap ? kWordWrap : kSingleLine);
   EndPaint(hwnd, &paint);
 }
 

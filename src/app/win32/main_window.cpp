@@ -106,7 +106,7 @@ void MainWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
   // command (no window in lParam) is none of them.
   if (!control || Record(*control).hwnd != reinterpret_cast<HWND>(lParam)) return;
   const ControlRecord& record = Record(*control);
-  const ControlKind kind = SpecOf(*control).kind;
+  const ControlKind kind = RowOf(*control).kind;
   switch (HIWORD(wParam)) {
     case BN_CLICKED:
       if (kind == ControlKind::PushButton || (kind == ControlKind::CheckBox && !record.focusChanging))
@@ -127,9 +127,9 @@ void MainWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
 // Group boxes draw their captions in their own colours on the window's face.
 LRESULT MainWindow::OnControlColour(HDC dc, HWND control) {
   const std::optional<Control> c = ControlOfWindow(control);
-  if (!c || SpecOf(*c).kind != ControlKind::GroupBox || !SpecOf(*c).colour)
+  if (!c || RowOf(*c).kind != ControlKind::GroupBox || !RowOf(*c).colour)
     return DefWindowProcW(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
-  const Rgb colour = *SpecOf(*c).colour;
+  const Rgb colour = *RowOf(*c).colour;
   SetTextColor(dc, RGB(colour.r, colour.g, colour.b));
   SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
   return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));

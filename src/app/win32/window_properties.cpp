@@ -19,7 +19,7 @@ void MainWindow::SetCaption(Control c, std::string_view caption) {
   record.caption = std::string(caption);
   SetWindowTextW(record.hwnd, Widen(caption).c_str());
   // A painted label draws its caption only when it is repainted.
-  if (SpecOf(c).kind == ControlKind::Label) InvalidateRect(record.hwnd, nullptr, TRUE);
+  if (RowOf(c).kind == ControlKind::Label) InvalidateRect(record.hwnd, nullptr, TRUE);
 }
 
 std::int32_t MainWindow::Checked(Control checkBox) {

@@ -34,12 +34,12 @@ constexpr int kPanelPadding = 10;
 constexpr int kMinTextAreaWidth = 120;
 constexpr int kMaxTextWidth = 560;
 
-struct ButtonSpec {
+struct ButtonDescription {
   const char* caption;
   MessageResult result;
 };
-constexpr std::array<ButtonSpec, 1> kOkButtons{{{"确定", kResultOk}}};
-constexpr std::array<ButtonSpec, 2> kYesNoButtons{{{"是", kResultYes}, {"否", kResultNo}}};
+constexpr std::array<ButtonDescription, 1> kOkButtons{{{"确定", kResultOk}}};
+constexpr std::array<ButtonDescription, 2> kYesNoButtons{{{"是", kResultYes}, {"否", kResultNo}}};
 
 // The text, left-aligned, one line under the other, as it was laid out.
 class MessageText : public Fl_Widget {
@@ -95,8 +95,8 @@ MessageBoxWindow::MessageBoxWindow(std::string_view text, std::uint32_t style)
   copy_label(std::string(kMessageCaption).c_str());
   const bool stopSign = (style & kStyleIconMask) == kStyleStopIcon;
   const bool yesNo = (style & kStyleButtonsMask) == kStyleYesNoButtons;
-  const auto buttonSpecs = yesNo ? std::vector<ButtonSpec>(kYesNoButtons.begin(), kYesNoButtons.end())
-                                 : std::vector<ButtonSpec>(kOkButtons.begin(), kOkButtons.end());
+  const auto buttonDescriptions = yesNo ? std::vector<ButtonDescription>(kYesNoButtons.begin(), kYesNoButtons.end())
+                                 : std::vector<ButtonDescription>(kOkButtons.begin(), kOkButtons.end());
   const Rect monitor = PrimaryMonitorArea(fl_display);
 
   // Lay the text out at most kMaxTextWidth wide (less on a small monitor).
@@ -112,7 +112,7 @@ MessageBoxWindow::MessageBoxWindow(std::string_view text, std::uint32_t style)
   const int iconSpace = stopSign ? StopIcon::kSize + kIconGap : 0;
   const int contentHeight = std::max(textHeight, stopSign ? StopIcon::kSize : 0);
   const int buttonsWidth =
-      static_cast<int>(buttonSpecs.size()) * kButtonWidth + (static_cast<int>(buttonSpecs.size()) - 1) * kButtonGap;
+      static_cast<int>(buttonDescriptions.size()) * kButtonWidth + (static_cast<int>(buttonDescriptions.size()) - 1) * kButtonGap;
   const int width = std::max({2 * kPadding + iconSpace + textWidth, 2 * kPadding + buttonsWidth,
                               2 * kPadding + kMinTextAreaWidth});
   const int upperHeight = 2 * kPadding + contentHeight;
@@ -125,11 +125,11 @@ MessageBoxWindow::MessageBoxWindow(std::string_view text, std::uint32_t style)
   new MessageText(kPadding + iconSpace, kPadding + (contentHeight - textHeight) / 2, textWidth, textHeight,
                   std::move(lines));
   int buttonX = width - kPadding - buttonsWidth;
-  for (const ButtonSpec& spec : buttonSpecs) {
+  for (const ButtonDescription& entry : buttonDescriptions) {
     auto* button = new Fl_Button(buttonX, upperHeight + kPanelPadding, kButtonWidth, kButtonHeight);
-    button->copy_label(spec.caption);
+    button->copy_label(entry.caption);
     button->callback(OnButton);
-    button->argument(spec.result);
+    button->argument(entry.result);
     buttons_.push_back(button);
     buttonX += kButtonWidth + kButtonGap;
   }

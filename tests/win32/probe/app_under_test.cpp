@@ -37,8 +37,8 @@ bool AppUnderTest::Start(const std::wstring& executable) {
 }
 
 HWND AppUnderTest::Control(ondrave::Control c) const {
-  const ondrave::ControlSpec& spec = ondrave::SpecOf(c);
-  const HWND parent = spec.parent ? Control(*spec.parent) : main_;
+  const ondrave::ControlRow& entry = ondrave::RowOf(c);
+  const HWND parent = entry.parent ? Control(*entry.parent) : main_;
   return parent != nullptr ? GetDlgItem(parent, ondrave::win32::ControlId(c)) : nullptr;
 }
 

@@ -56,7 +56,7 @@ void CheckEditBoxInput(AppUnderTest& app, Checks& checks) {
     for (const wchar_t* typed = c.typed; *typed != L'\0'; ++typed) Send(box, c.message, *typed, 1);
     const std::wstring shown = TextOf(box);
     checks.Expect(shown == c.expected,
-                  "typing \"" + Narrow(c.typed) + "\" into " + std::string(ondrave::SpecOf(c.box).name),
+                  "typing \"" + Narrow(c.typed) + "\" into " + std::string(ondrave::RowOf(c.box).name),
                   "shows \"" + Narrow(shown) + "\"");
   }
 

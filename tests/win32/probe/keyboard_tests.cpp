@@ -25,8 +25,8 @@ constexpr Control kBackwardWalk[] = {
 
 std::string NameOfFocus(const AppUnderTest& app) {
   const HWND focused = app.Focused();
-  for (const ondrave::ControlSpec& spec : ondrave::ControlTable())
-    if (app.Control(spec.id) == focused) return std::string(spec.name);
+  for (const ondrave::ControlRow& entry : ondrave::ControlTable())
+    if (app.Control(entry.id) == focused) return std::string(entry.name);
   return focused == app.Main() ? "the main window" : Format("window %p", static_cast<void*>(focused));
 }
 
@@ -41,7 +41,7 @@ std::string Walk(const AppUnderTest& app, std::span<const Control> steps, bool b
     PressKey(VK_TAB, backward);
     if (!FocusComesTo(app, steps[step]))
       return Format("step %zu went to ", step + 1) + NameOfFocus(app) + ", not " +
-             std::string(ondrave::SpecOf(steps[step]).name);
+             std::string(ondrave::RowOf(steps[step]).name);
   }
   return {};
 }

@@ -12,7 +12,7 @@ namespace {
 
 using ondrave::Control;
 using ondrave::ControlKind;
-using ondrave::ControlSpec;
+using ondrave::ControlRow;
 using ondrave::win32::Narrow;
 using ondrave::win32::Widen;
 
@@ -71,16 +71,16 @@ HWND OpenedList() {
   return nullptr;
 }
 
-void CheckItems(HWND list, const ControlSpec& spec, std::string& problems) {
+void CheckItems(HWND list, const ControlRow& entry, std::string& problems) {
   const auto count = static_cast<std::size_t>(Send(list, CB_GETCOUNT));
-  if (count != spec.items.size()) Note(problems, Format("%zu items, not %zu", count, spec.items.size()));
-  for (std::size_t i = 0; i < std::min(count, spec.items.size()); ++i) {
+  if (count != entry.items.size()) Note(problems, Format("%zu items, not %zu", count, entry.items.size()));
+  for (std::size_t i = 0; i < std::min(count, entry.items.size()); ++i) {
     wchar_t item[64] = {};
     Send(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
-    if (item != Widen(spec.items[i])) Note(problems, Format("item %zu reads \"%s\"", i, Narrow(item).c_str()));
+    if (item != Widen(entry.items[i])) Note(problems, Format("item %zu reads \"%s\"", i, Narrow(item).c_str()));
   }
   const auto selected = static_cast<int>(Send(list, CB_GETCURSEL));
-  if (selected != spec.selectedIndex) Note(problems, Format("selection %d", selected));
+  if (selected != entry.selectedIndex) Note(problems, Format("selection %d", selected));
   // A list made 160 high, closed box and opened list together, opens down to
   // there when its items do not all fit, less what rounding the list to
   // whole items takes off.
@@ -98,12 +98,12 @@ void CheckItems(HWND list, const ControlSpec& spec, std::string& problems) {
 }
 
 // Every difference between one control and its row, empty when none.
-std::string ProblemsOf(const AppUnderTest& app, const ControlSpec& spec, int editBoxMinimum) {
-  const HWND parent = spec.parent ? app.Control(*spec.parent) : app.Main();
-  const HWND hwnd = app.Control(spec.id);
+std::string ProblemsOf(const AppUnderTest& app, const ControlRow& entry, int editBoxMinimum) {
+  const HWND parent = entry.parent ? app.Control(*entry.parent) : app.Main();
+  const HWND hwnd = app.Control(entry.id);
   if (hwnd == nullptr) return "not found under its parent";
   std::string problems;
-  const KindExpectation& kind = ExpectationOf(spec.kind);
+  const KindExpectation& kind = ExpectationOf(entry.kind);
   if (lstrcmpiW(ClassOf(hwnd).c_str(), kind.className) != 0)
     Note(problems, "class " + Narrow(ClassOf(hwnd)));
 
@@ -111,33 +111,33 @@ std::string ProblemsOf(const AppUnderTest& app, const ControlSpec& spec, int edi
   const LONG exStyle = GetWindowLongW(hwnd, GWL_EXSTYLE);
   if ((style & (WS_CHILD | WS_CLIPSIBLINGS)) != (WS_CHILD | WS_CLIPSIBLINGS)) Note(problems, "not a clipping child");
   if (((style & WS_TABSTOP) != 0) != kind.tabStop) Note(problems, "tab stop style");
-  if (((style & WS_DISABLED) != 0) != spec.disabled) Note(problems, "enabled state");
-  if (((style & WS_VISIBLE) != 0) != (spec.kind != ControlKind::Timer)) Note(problems, "visibility");
+  if (((style & WS_DISABLED) != 0) != entry.disabled) Note(problems, "enabled state");
+  if (((style & WS_VISIBLE) != 0) != (entry.kind != ControlKind::Timer)) Note(problems, "visibility");
   if (kind.buttonType >= 0 && (style & BS_TYPEMASK) != kind.buttonType) Note(problems, "button type");
 
   const RECT r = RectIn(hwnd, parent);
-  int height = spec.height;
-  if (spec.kind == ControlKind::EditBox) height = std::max(height, editBoxMinimum);
-  const bool heightMatters = spec.kind != ControlKind::DropDownList;
-  if (r.left != spec.left || r.top != spec.top || r.right - r.left != spec.width ||
+  int height = entry.height;
+  if (entry.kind == ControlKind::EditBox) height = std::max(height, editBoxMinimum);
+  const bool heightMatters = entry.kind != ControlKind::DropDownList;
+  if (r.left != entry.left || r.top != entry.top || r.right - r.left != entry.width ||
       (heightMatters && r.bottom - r.top != height))
     Note(problems, Format("at %ld,%ld size %ldx%ld, not %d,%d size %dx%d", r.left, r.top, r.right - r.left,
-                          r.bottom - r.top, spec.left, spec.top, spec.width, height));
+                          r.bottom - r.top, entry.left, entry.top, entry.width, height));
   const RECT inMain = RectIn(hwnd, app.Main());
-  const ondrave::Point expected = ondrave::ClientPosition(spec.id);
+  const ondrave::Point expected = ondrave::ClientPosition(entry.id);
   if (inMain.left != expected.x || inMain.top != expected.y)
     Note(problems, Format("in the window at %ld,%ld", inMain.left, inMain.top));
 
-  if (spec.kind != ControlKind::Timer && Send(hwnd, WM_GETFONT) == 0) Note(problems, "no font");
-  if (spec.kind == ControlKind::DropDownList) {
-    CheckItems(hwnd, spec, problems);
-  } else if (spec.kind != ControlKind::Timer && TextOf(hwnd) != Widen(spec.text)) {
+  if (entry.kind != ControlKind::Timer && Send(hwnd, WM_GETFONT) == 0) Note(problems, "no font");
+  if (entry.kind == ControlKind::DropDownList) {
+    CheckItems(hwnd, entry, problems);
+  } else if (entry.kind != ControlKind::Timer && TextOf(hwnd) != Widen(entry.text)) {
     Note(problems, "text \"" + Narrow(TextOf(hwnd)) + "\"");
   }
-  if (spec.kind == ControlKind::EditBox) {
+  if (entry.kind == ControlKind::EditBox) {
     if ((exStyle & WS_EX_CLIENTEDGE) == 0) Note(problems, "no sunken edge");
     const auto limit = static_cast<long>(Send(hwnd, EM_GETLIMITTEXT));
-    if (spec.textLimit > 0 ? limit != spec.textLimit : limit <= 2) Note(problems, Format("text limit %ld", limit));
+    if (entry.textLimit > 0 ? limit != entry.textLimit : limit <= 2) Note(problems, Format("text limit %ld", limit));
   }
   return problems;
 }
@@ -192,9 +192,9 @@ void CheckIcon(const std::wstring& executable, Checks& checks) {
 
 void CheckControls(AppUnderTest& app, Checks& checks) {
   const int editBoxMinimum = EditBoxMinimumHeight();
-  for (const ControlSpec& spec : ondrave::ControlTable()) {
-    const std::string problems = ProblemsOf(app, spec, editBoxMinimum);
-    checks.Expect(problems.empty(), "control " + std::string(spec.name) + " as in the table", problems);
+  for (const ControlRow& entry : ondrave::ControlTable()) {
+    const std::string problems = ProblemsOf(app, entry, editBoxMinimum);
+    checks.Expect(problems.empty(), "control " + std::string(entry.name) + " as in the table", problems);
   }
 
   int descendants = 0;
@@ -205,9 +205,9 @@ void CheckControls(AppUnderTest& app, Checks& checks) {
   for (const std::optional<Control> parent : {std::optional<Control>{}, std::optional{Control::分组框1},
                                               std::optional{Control::分组框2}}) {
     std::vector<HWND> expected;
-    for (const ControlSpec& spec : ondrave::ControlTable())
-      if (spec.parent == parent) expected.push_back(app.Control(spec.id));
-    const std::string name = parent ? std::string(ondrave::SpecOf(*parent).name) : "the main window";
+    for (const ControlRow& entry : ondrave::ControlTable())
+      if (entry.parent == parent) expected.push_back(app.Control(entry.id));
+    const std::string name = parent ? std::string(ondrave::RowOf(*parent).name) : "the main window";
     checks.Expect(StackOf(parent ? app.Control(*parent) : app.Main()) == expected,
                   "stacking of the controls in " + name + " follows the table");
   }
